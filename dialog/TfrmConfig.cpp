@@ -1,0 +1,169 @@
+#include "dialog/TfrmConfig.h"
+
+#include "app/Program.h"
+#include "display/DisplayCycle.h"
+#include "settings/LanguageSetup.h"
+#include "settings/SettingsStore.h"
+
+namespace solvane {
+
+namespace {
+constexpr int InitialPauseTimerMs = 3000;
+constexpr const char* SampleCaption = "I am peace.";
+}  // namespace
+
+TfrmConfig::TfrmConfig(Program& program)
+    : Timer1(program.platform.timers, InitialPauseTimerMs, true, [this] { program_.guarded([this] { Timer1Timer(); }); }),
+      program_(program) {
+    notifier.setGuard([this](const std::function<void()>& action) { program_.guarded(action); });
+    setDesignState();
+    bindHandlers();
+}
+
+TfrmConfig::~TfrmConfig() = default;
+
+void TfrmConfig::setDesignState() {
+    Button9.caption = "OK";
+    Button10.caption = "Cancel";
+
+    cbAutorun.caption = "Run Solvane at Windows startup";
+    cbVersteckt.caption = "Hide";
+    Label14.setCaption("Display time (ca.):");
+    Label32.setCaption("Seconds");
+    Label33.setCaption("Milliseconds");
+    Label12.setCaption("Pause (ca.):");
+    Label20.setCaption("Minutes");
+    Label21.setCaption("Seconds");
+    cbVollbild.caption = "Fullscreen";
+    cbStartWithPause.caption = "Start with a pause";
+    cbMultiple.caption = "Multiple Affirmations";
+    cbSCRPause.caption = "Pause if screensaver is running";
+    Label13.setCaption("Count: ");
+    Edit1.setText("00");
+    Edit1.maxLength = 2;
+    Edit4.setText("000");
+    Edit4.maxLength = 3;
+    Edit3.setText("00");
+    Edit3.maxLength = 2;
+    Edit2.setText("00");
+    Edit2.maxLength = 2;
+    Edit8.setText("0000");
+    Edit8.maxLength = 4;
+
+    Button6.caption = "Choose font...";
+    Edit6.setText("Verdana");
+    Edit6.readOnly = true;
+    cbZSchriftart.caption = "Random font";
+    cbZSize.caption = "Random size";
+    Button3.caption = "Choose font color...";
+    Button4.caption = "Choose border color...";
+    Button2.caption = "Choose background color...";
+    cbZSFarbe.caption = "Random color";
+    cbZKFarbe.caption = "Random color";
+    cbZFarbe.caption = "Random color";
+    cbSchatten.caption = "Shadow";
+    cbKonturtransparenz.caption = "Transparency";
+    cbTBack.caption = "Transparency";
+    Shape3.setColour(0x000000);
+    Shape4.setColour(0xFFFFFF);
+    Shape1.setColour(0xFFFFFF);
+    Shape2.setColour(0xFFFFFF);
+
+    const FontSpec sampleFont{"MS Sans Serif", 8, 0, 0xFFFFFF};
+    const Point designPositions[] = {{20, 12}, {28, 20}, {36, 28}, {44, 36}, {52, 44}, {60, 52}};
+    Label* previewLabels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label11};
+    for (int i = 0; i < 6; ++i) {
+        previewLabels[i]->setCaption(SampleCaption);
+        previewLabels[i]->setFont(sampleFont);
+        previewLabels[i]->setPosition(designPositions[i]);
+    }
+    Label11.setVisible(false);
+    LabelToSaveFontWhileDialogIsOpen = sampleFont;
+
+    Label16.setCaption("Single affirmation:");
+    Edit5.setText("I know what I love to do and I do it.");
+}
+
+void TfrmConfig::bindHandlers() {
+    Button9.onClick = [this] { Button9Click(); };
+    Button10.onClick = [this] { Button10Click(); };
+
+    cbAutorun.onClick = [this] { cbAutorunClick(); };
+    Edit1.onClick = [this] { Edit1Click(); };
+    Edit1.onExit = [this] { Edit1Exit(); };
+    Edit4.onClick = [this] { Edit4Click(); };
+    Edit4.onChange = [this] { Edit4Change(); };
+    Edit4.onExit = [this] { Edit4Exit(); };
+    tbAnzeige.onChange = [this] { tbAnzeigeChange(); };
+    Edit3.onClick = [this] { Edit3Click(); };
+    Edit3.onExit = [this] { Edit3Exit(); };
+    Edit2.onClick = [this] { Edit2Click(); };
+    Edit2.onExit = [this] { Edit2Exit(); };
+    tbAnzeigeIntervall.onChange = [this] { tbAnzeigeIntervallChange(); };
+    cbMultiple.onClick = [this] { cbMultipleClick(); };
+    Edit8.onClick = [this] { Edit8Click(); };
+    Edit8.onChange = [this] { Edit8Change(); };
+    Edit8.onExit = [this] { Edit8Exit(); };
+    cbVollbild.onClick = [this] { cbTBackClick(); };
+
+    cbZSchriftart.onClick = [this] { cbZSchriftartClick(); };
+    cbZSize.onClick = [this] { cbZSizeClick(); };
+    cbZSFarbe.onClick = [this] { cbZSFarbeClick(); };
+    cbZKFarbe.onClick = [this] { cbZKFarbeClick(); };
+    cbZFarbe.onClick = [this] { cbZFarbeClick(); };
+    cbSchatten.onClick = [this] { cbSchattenClick(); };
+    cbKonturtransparenz.onClick = [this] { cbKonturtransparenzClick(); };
+    cbTBack.onClick = [this] { cbTBackClick(); };
+
+    Edit5.onChange = [this] { Edit5Change(); };
+}
+
+void TfrmConfig::FormCreate() {
+    view_ = program_.platform.windows.createDialogView(*this);
+    setUpLanguage(program_);
+    LoadSettings(program_);
+}
+
+void TfrmConfig::show() {
+    visible_ = true;
+    if (view_) view_->show();
+}
+
+void TfrmConfig::close() {
+    if (!visible_) return;
+    visible_ = false;
+    if (view_) view_->hide();
+}
+
+bool TfrmConfig::isForeground() { return visible_ && view_ && view_->isForeground(); }
+
+void TfrmConfig::bringToFront() {
+    if (view_) view_->bringToFront();
+}
+
+Rect TfrmConfig::frame() { return view_ ? view_->frame() : Rect{}; }
+
+void TfrmConfig::setActivePage(ConfigPage page) {
+    activePage_ = page;
+    notifier.notify();
+}
+
+void TfrmConfig::Button9Click() {
+    SaveSettings(program_);
+    LoadSettings(program_);
+    close();
+}
+
+void TfrmConfig::Button10Click() {
+    LoadSettings(program_);
+    close();
+}
+
+void TfrmConfig::setServedLine(const std::string& line) {
+    Memo2ProductLine = line;
+    notifier.notify();
+}
+
+void TfrmConfig::Timer1Timer() { PauseEnd(program_); }
+
+}  // namespace solvane

@@ -1,0 +1,133 @@
+// The composition of one showing: text, font, size, colours, fit, placement,
+// contour and shadow, and what the showing hands back to the dialog's preview.
+#include <stdexcept>
+
+#include "app/Program.h"
+#include "dialog/TfrmConfig.h"
+#include "display/ColourSchemes.h"
+#include "display/TfrmHint.h"
+#include "settings/Settings.h"
+
+namespace solvane {
+
+namespace {
+constexpr int Margin = 10;         // the window is the text plus 5 pixels on each side
+constexpr int DialogGap = 8;       // between the window and an open settings dialog
+constexpr int SmallestRandomSize = 21;
+constexpr int RandomSizeChoices = 147;  // 21 to 167 points
+constexpr int ShadowOffset = 5;
+constexpr Colour Black = 0x000000;
+}  // namespace
+
+void TfrmHint::compose() {
+    TfrmConfig& config = program_.config();
+    const Settings settings = program_.settings();
+    platform::Fonts& fonts = program_.platform.fonts;
+
+    const std::string text = settings.EinzelAffirmation();
+    Label1.setCaption(text);
+
+    FontSpec font = config.Label1.font();
+    if (settings.ZufallsSchriftart() && catalogue.offersChoice()) {
+        font.name = catalogue.next(random, rebuildSource());
+        config.Label1.setFontName(font.name);
+        config.Edit6.setText(font.name);
+    } else {
+        font.name = settings.FontName();
+    }
+
+    font.size = settings.ZufallsGroesse() ? SmallestRandomSize + random.below(RandomSizeChoices) : settings.FontSize();
+
+    const SchemeChoice scheme = drawColourScheme(random);
+    if (settings.ZufallsSchriftFarbe()) {
+        font.colour = scheme.colours.text;
+        config.Label1.setColour(font.colour);
+    }
+
+    const auto monitors = program_.platform.monitors.list();
+    if (monitors.size() == 1) config.ComboBox1.setItemIndex(0);
+    const int monitorIndex = settings.Monitor();
+    if (monitorIndex < 0 || monitorIndex >= static_cast<int>(monitors.size())) {
+        throw std::out_of_range("The chosen monitor is not present.");
+    }
+    const Rect monitor = monitors[static_cast<std::size_t>(monitorIndex)];
+
+    // An empty text still makes a window one space wide.
+    const std::string measured = text.empty() ? " " : text;
+    Size textSize = fonts.measureCaption(measured, font);
+    while (monitor.width < textSize.width + Margin && font.size > 1) {
+        font.size -= 1;
+        textSize = fonts.measureCaption(measured, font);
+    }
+    Label1.setFont(font);
+
+    if (!text.empty()) config.Label1.setCaption(text);
+    config.Label1.setFont(font);
+    config.cbKonturtransparenzClick();
+    config.cbSchattenClick();
+
+    if (!settings.HintergrundTransparent()) {
+        backgroundTransparent = false;
+        if (settings.ZufallsHintergrundFarbe()) {
+            backgroundColour = scheme.colours.background;
+            config.Shape2.setColour(backgroundColour);
+        } else {
+            backgroundColour = settings.BackColor();
+        }
+    }
+
+    const int w = textSize.width;
+    const int h = textSize.height;
+    if (settings.VollBild() && !settings.HintergrundTransparent() && !settings.MultipleAffirmationen()) {
+        bounds = monitor;
+        Label1.setPosition({(monitor.width - (w + Margin)) / 2, (monitor.height - (h + Margin)) / 2});
+    } else {
+        const int left = monitor.left + (monitor.width - (w + Margin)) / 2;
+        int top;
+        if (config.visible()) {
+            const Rect dialog = config.frame();
+            if (dialog.top - monitor.top < h + 18) {
+                top = dialog.top + dialog.height + DialogGap;
+            } else {
+                top = dialog.top - h - 18;
+            }
+        } else {
+            top = monitor.top + (monitor.height - (h + Margin)) / 2;
+        }
+        bounds = {left, top, w + Margin, h + Margin};
+        Label1.setPosition({5, 5});
+    }
+
+    Label* contour[] = {&Label2, &Label3, &Label4, &Label5};
+    if (settings.Konturtransparenz()) {
+        for (Label* copy : contour) copy->setVisible(false);
+    } else {
+        Colour contourColour = settings.KonturColor();
+        if (settings.ZufallsKonturFarbe()) {
+            contourColour = scheme.colours.contour;
+            for (Label* copy : {&config.Label2, &config.Label3, &config.Label4, &config.Label5}) copy->setColour(contourColour);
+        }
+        const Point offsets[] = {{-1, 0}, {0, 1}, {1, 0}, {0, -1}};  // Label2 left, Label3 down, Label4 right, Label5 up
+        for (int i = 0; i < 4; ++i) {
+            FontSpec copyFont = font;
+            copyFont.colour = contourColour;
+            contour[i]->setCaption(text);
+            contour[i]->setFont(copyFont);
+            contour[i]->setPosition({Label1.position().x + offsets[i].x, Label1.position().y + offsets[i].y});
+        }
+        for (Label* copy : contour) copy->setVisible(true);
+    }
+
+    if (settings.Schatten()) {
+        FontSpec shadowFont = font;
+        shadowFont.colour = Black;
+        Label6.setCaption(text);
+        Label6.setFont(shadowFont);
+        Label6.setPosition({Label1.position().x + ShadowOffset, Label1.position().y + ShadowOffset});
+        Label6.setVisible(true);
+    } else {
+        Label6.setVisible(false);
+    }
+}
+
+}  // namespace solvane

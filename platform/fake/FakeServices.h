@@ -1,0 +1,154 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/Utf8.h"
+#include "platform/AutostartEntry.h"
+#include "platform/Fonts.h"
+#include "platform/InstanceControl.h"
+#include "platform/Monitors.h"
+#include "platform/ProgramFiles.h"
+#include "platform/SystemServices.h"
+
+namespace solvane::fake {
+
+class FakeMonitors : public platform::Monitors {
+public:
+    std::vector<Rect> monitors{{0, 0, 1024, 768}};
+    std::vector<Rect> list() override { return monitors; }
+};
+
+// Deterministic text measurement: every drawn character is half the point size wide,
+// and a line is one and a half times the point size high.
+class FakeFonts : public platform::Fonts {
+public:
+    std::vector<std::string> families{"Verdana", "Arial", "Georgia"};
+    int measurements = 0;
+    std::vector<std::string> scalableFamilies() override { return families; }
+    Size measureCaption(const std::string& text, const FontSpec& font) override;
+    // The characters the caption convention draws: "&" marks an access key, "&&" is one "&".
+    static std::size_t drawnCharacters(const std::string& caption);
+};
+
+class FakeScreenSaver : public platform::ScreenSaver {
+public:
+    bool running = false;
+    int queries = 0;
+    bool isRunning() override {
+        ++queries;
+        return running;
+    }
+};
+
+class FakeProcessMemory : public platform::ProcessMemory {
+public:
+    double bytes = 40.0 * 1024 * 1024;
+    double workingSetBytes() override { return bytes; }
+};
+
+class FakeProcessStarter : public platform::ProcessStarter {
+public:
+    struct Start {
+        std::string program;
+        std::vector<std::string> arguments;
+    };
+    std::vector<Start> starts;
+    void start(const std::string& program, const std::vector<std::string>& arguments) override {
+        starts.push_back({program, arguments});
+    }
+};
+
+class FakeShellOpener : public platform::ShellOpener {
+public:
+    std::vector<std::string> opened;
+    void open(const std::string& target) override { opened.push_back(target); }
+};
+
+class FakeErrorReporter : public platform::ErrorReporter {
+public:
+    struct Report {
+        std::string title;
+        std::string message;
+    };
+    std::vector<Report> reports;
+    void report(const std::string& title, const std::string& message) override { reports.push_back({title, message}); }
+};
+
+class FakeClock : public platform::HighResClock {
+public:
+    std::uint32_t value = 12345;
+    std::uint32_t counter() override { return value++; }
+};
+
+// Other instances are a count; asking one to quit ends it at once.
+class FakeInstanceControl : public platform::InstanceControl {
+public:
+    int otherInstances = 0;
+    int quitMessages = 0;
+    bool announced = false;
+    std::function<void()> onQuit;
+    bool quitAnotherInstance() override {
+        if (otherInstances == 0) return false;
+        ++quitMessages;
+        --otherInstances;
+        return true;
+    }
+    void announce(std::function<void()> quitHandler) override {
+        announced = true;
+        onQuit = std::move(quitHandler);
+    }
+    void withdraw() override { announced = false; }
+};
+
+class FakeProgramFiles : public platform::ProgramFiles {
+public:
+    std::string executable = "/opt/solvane/bin/solvane";
+    std::map<std::string, std::string> files;
+    std::vector<std::string> unreadable;
+    bool failWrites = false;
+    std::string executablePath() override { return executable; }
+    std::string fontListPath() override { return "/home/user/.local/state/solvane/fontlist.tmp"; }
+    std::string helpFilePath() override { return "/opt/solvane/bin/readme.txt"; }
+    std::optional<std::string> findLanguageFile(const std::string& fileName) override {
+        const std::string path = "/opt/solvane/bin/" + fileName;
+        if (files.count(path)) return path;
+        return std::nullopt;
+    }
+    bool exists(const std::string& path) override { return files.count(path) > 0; }
+    bool remove(const std::string& path) override { return files.erase(path) > 0; }
+    std::optional<std::string> read(const std::string& path, std::size_t maxBytes) override {
+        auto found = files.find(path);
+        if (found == files.end()) return std::nullopt;
+        for (const auto& bad : unreadable) {
+            if (bad == path) return std::nullopt;
+        }
+        return found->second.substr(0, maxBytes);
+    }
+    bool writeAtomically(const std::string& path, const std::string& content) override {
+        if (failWrites) return false;
+        files[path] = content;
+        return true;
+    }
+};
+
+class FakeAutostartEntry : public platform::AutostartEntry {
+public:
+    std::optional<std::string> command;  // path and word, as log-on would run them
+    bool failWrites = false;
+    int removals = 0;
+    bool exists() override { return command.has_value(); }
+    void write(const std::string& executablePath, const std::string& word) override {
+        if (failWrites) throw std::runtime_error("The autostart folder is not writable.");
+        command = executablePath + " " + word;
+    }
+    void remove() override {
+        if (failWrites) throw std::runtime_error("The autostart folder is not writable.");
+        ++removals;
+        command.reset();
+    }
+};
+
+}  // namespace solvane::fake

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace solvane {
+
+class Program;
+
+// The per-user key that holds every setting.
+inline constexpr const char* SettingsKeyPath = "Software\\Marwick\\Marwick's Solvane";
+
+// Reads the stored settings into the live controls (stage 1, guarded) and the
+// affirmation window's counter and font order (stage 2).
+void LoadSettings(Program& program);
+// Writes the log-on start entry, then every setting.
+void SaveSettings(Program& program);
+
+}  // namespace solvane
