@@ -22,7 +22,7 @@ struct FakePlatform {
     FakeAutostartEntry autostart;
     FakeErrorReporter errors;
     FakeClock clock;
-    FakeWindowSystem windows;
+    FakeWindowSystem windows{[this] { return loop.now(); }};
 
     platform::Platform services{loop,      loop,      store, monitors, fonts, screenSaver, memory, processes,
                                 shell,     instances, files, autostart, errors, clock,      windows};

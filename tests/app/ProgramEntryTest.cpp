@@ -1,0 +1,154 @@
+#include "app/ProgramEntry.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ProgramHarness.h"
+
+namespace solvane {
+namespace {
+
+using testing::ProgramHarness;
+
+// Runs the whole program on the fake platform for a minute of virtual time, unless
+// something ends it sooner.
+struct EntryRun {
+    fake::FakePlatform fake;
+    int exitCode = -1;
+    void run(const std::vector<std::string>& arguments) {
+        exitCode = runProgram(fake.services, CommandLine::fromArguments(arguments));
+    }
+    int showings() const { return fake.windows.hint ? fake.windows.hint->shows : 0; }
+    fake::FakeKeyStore::Key& stored() { return fake.store.user(SettingsKeyPath); }
+};
+
+TEST(ProgramEntryTest, EndsEveryOtherInstanceWaiting99MsBetweenTries) {
+    EntryRun r;
+    r.fake.instances.otherInstances = 3;
+    r.fake.loop.runLimitMs = 0;
+    r.run({});
+    EXPECT_EQ(r.fake.instances.quitMessages, 3);
+    EXPECT_EQ(r.fake.loop.totalSleptMs(), 3 * 99);
+    EXPECT_EQ(r.fake.windows.applicationTitle, "Solvane Premium");
+    EXPECT_EQ(r.exitCode, 0);
+}
+
+TEST(ProgramEntryTest, ShutdownEndsTheOthersAndCreatesNoWindow) {
+    EntryRun r;
+    r.fake.instances.otherInstances = 2;
+    r.run({"shutdown"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.fake.instances.quitMessages, 2);
+    EXPECT_EQ(r.fake.windows.mainWindow, nullptr);
+    EXPECT_FALSE(r.fake.instances.announced);
+}
+
+TEST(ProgramEntryTest, OnlyTheExactWordsReloadAndShutdownAreSpecial) {
+    EntryRun reload;
+    reload.fake.instances.otherInstances = 1;
+    reload.fake.loop.runLimitMs = 0;
+    reload.run({"reload", "normal", "2"});
+    EXPECT_EQ(reload.fake.instances.quitMessages, 0);
+
+    EntryRun capital;
+    capital.fake.instances.otherInstances = 1;
+    capital.fake.loop.runLimitMs = 2000;
+    capital.run({"Reload", "normal", "0"});
+    EXPECT_EQ(capital.fake.instances.quitMessages, 1);
+    EXPECT_EQ(capital.showings(), 1);  // shown at the start-up tick: no run was resumed
+
+    EntryRun shouting;
+    shouting.fake.loop.runLimitMs = 2000;
+    shouting.run({"SHUTDOWN"});
+    EXPECT_NE(shouting.fake.windows.mainWindow, nullptr);
+    EXPECT_EQ(shouting.showings(), 1);
+}
+
+TEST(ProgramEntryTest, OptionsShowsTheDialogAndAnAffirmationAtOnceAndNeverTicks) {
+    EntryRun r;
+    r.fake.loop.runLimitMs = 2000;
+    r.fake.loop.at(1500, [&] {
+        EXPECT_TRUE(r.fake.windows.dialog->onScreen);
+        EXPECT_TRUE(r.fake.windows.mainWindow->TrayIcon1.Active());  // "hide" is never applied
+        EXPECT_FALSE(r.fake.windows.mainWindow->Timer2.enabled());
+    });
+    r.run({"OPTIONS", "hide"});
+    ASSERT_NE(r.fake.windows.hint, nullptr);
+    ASSERT_FALSE(r.fake.windows.hint->displays.empty());
+    EXPECT_EQ(r.fake.windows.hint->displays[0].from, 0);
+    EXPECT_EQ(r.showings(), 1);
+}
+
+TEST(ProgramEntryTest, TheWordHideRemovesTheIconAtTheStartupTick) {
+    struct Case {
+        std::vector<std::string> words;
+        bool iconAfterTick;
+    };
+    for (const Case& c : {Case{{"hide"}, false}, Case{{"HIDE"}, false}, Case{{"start", "Hide"}, false},
+                          Case{{"reload", "hide", "0"}, false}, Case{{"a", "b", "hide"}, true}, Case{{"start"}, true}}) {
+        ProgramHarness h(CommandLine::fromArguments(c.words));
+        h.start();
+        EXPECT_TRUE(h.main().TrayIcon1.Active());
+        h.loop().advance(899);
+        EXPECT_TRUE(h.fake.windows.tray->present);
+        h.loop().advance(1);
+        EXPECT_EQ(h.main().TrayIcon1.Active(), c.iconAfterTick) << c.words[0];
+        EXPECT_EQ(h.fake.windows.tray->present, c.iconAfterTick) << c.words[0];
+    }
+}
+
+TEST(ProgramEntryTest, APositiveCountWithoutReloadOnlyHoldsBackTheFirstAffirmation) {
+    ProgramHarness h(CommandLine::fromArguments({"start", "normal", "$A"}));
+    h.start();
+    ASSERT_TRUE(h.runUntilShown(30'000));
+    EXPECT_EQ(h.loop().now(), 18'000);
+}
+
+TEST(ProgramEntryTest, ExitSavesAndEndsWithCodeZero) {
+    EntryRun r;
+    r.fake.loop.at(5000, [&] {
+        r.fake.windows.configWindow->Edit5.userType("Unconfirmed edit");
+        r.fake.windows.mainWindow->Beenden1.userClick();
+    });
+    r.run({});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.fake.loop.now(), 5000);
+    EXPECT_EQ(std::get<std::string>(r.stored().at("EinzelAffirmation")), "Unconfirmed edit");
+    EXPECT_FALSE(r.fake.windows.tray->present);  // the icon goes with the windows
+    EXPECT_FALSE(r.fake.instances.announced);
+}
+
+TEST(ProgramEntryTest, EndedByAnotherInstanceOrTheSessionSavesNothing) {
+    EntryRun byInstance;
+    byInstance.fake.loop.at(5000, [&] { byInstance.fake.instances.onQuit(); });
+    byInstance.run({});
+    EXPECT_EQ(byInstance.exitCode, 0);
+    EXPECT_TRUE(byInstance.stored().empty());
+    EXPECT_FALSE(byInstance.fake.windows.tray->present);
+
+    EntryRun bySession;
+    bySession.fake.loop.at(5000, [&] { bySession.fake.windows.mainWindow->queryEndSession(); });
+    bySession.run({});
+    EXPECT_EQ(bySession.exitCode, 1);
+    EXPECT_TRUE(bySession.stored().empty());
+    EXPECT_FALSE(bySession.fake.windows.tray->present);
+}
+
+TEST(ProgramEntryTest, AnErrorInAHandlerIsReportedAndTheProgramGoesOn) {
+    ProgramHarness h;
+    h.start();
+    h.config().Edit8.setText("12x");  // cannot happen through the field's own check; forced here
+    ASSERT_EQ(h.config().Edit8.text(), "0002");
+    // Force a count text the strict conversion refuses, bypassing the field's reaction.
+    h.config().Edit8.onChange = nullptr;
+    h.config().Edit8.setText("oops");
+    h.loop().advance(1000);
+    ASSERT_EQ(h.fake.errors.reports.size(), 1u);
+    EXPECT_EQ(h.fake.errors.reports[0].title, "Solvane Premium");
+    EXPECT_EQ(h.fake.errors.reports[0].message, "'oops' is not a valid integer value");
+    h.config().Edit8.setText("03");
+    h.loop().advance(20'000);
+    EXPECT_GE(h.showings(), 1);  // the pause timer kept running
+}
+
+}  // namespace
+}  // namespace solvane
