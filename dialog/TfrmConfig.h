@@ -150,6 +150,10 @@ public:
     std::string Memo2ProductLine = "Solvane Premium";
     void setServedLine(const std::string& line);
 
+    // --- Links and Thanks pages ---
+    // German interface: the Links and Thanks pages show their German pictures.
+    bool germanPictures = false;
+
     // --- Values without a control ---
     int ReihenfolgePosition = 0;  // stored, written back unchanged
 
