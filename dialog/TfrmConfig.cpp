@@ -114,6 +114,10 @@ void TfrmConfig::bindHandlers() {
     cbSchatten.onClick = [this] { cbSchattenClick(); };
     cbKonturtransparenz.onClick = [this] { cbKonturtransparenzClick(); };
     cbTBack.onClick = [this] { cbTBackClick(); };
+    Button6.onClick = [this] { Button6Click(); };
+    Button3.onClick = [this] { Shape3MouseUp(); };
+    Button4.onClick = [this] { Shape4MouseUp(); };
+    Button2.onClick = [this] { Shape1MouseUp(); };
 
     Edit5.onChange = [this] { Edit5Change(); };
 }

@@ -138,6 +138,14 @@ public:
     void cbZFarbeClick();
     void cbZSchriftartClick();
     void cbZSizeClick();
+    // The font chooser: opened by Button6, placed by FontDialog1Show, Apply handled by FontDialog1Apply.
+    void Button6Click();
+    Point FontDialog1Show();
+    void FontDialog1Apply(const FontSpec& font);
+    // The colour choosers, opened by a mouse button released over a colour button or its swatch.
+    void Shape3MouseUp();  // text colour
+    void Shape4MouseUp();  // contour colour
+    void Shape1MouseUp();  // background colour
 
     // --- Affirmations page ---
     std::string GroupBoxAffirmationsCaption = " Affirmations  ";

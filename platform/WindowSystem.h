@@ -1,7 +1,10 @@
 #pragma once
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/FontSpec.h"
 #include "platform/Geometry.h"
 
 namespace solvane {
@@ -38,6 +41,24 @@ public:
     // The dialog window's outer bounds on screen.
     virtual Rect frame() = 0;
     virtual void refresh() = 0;
+
+    // The platform's font chooser, modal, over the dialog: the font preselected,
+    // scalable fonts only, sizes 5 to 500, no effects, with an Apply button. Its
+    // top-left corner goes to `topLeft`. Returns the font on OK, nothing on Cancel;
+    // each press of Apply hands the chooser's current font to `onApply`.
+    virtual std::optional<FontSpec> chooseFont(const FontSpec& initial, Point topLeft,
+                                               const std::function<void(const FontSpec&)>& onApply) {
+        (void)initial, (void)topLeft, (void)onApply;
+        return std::nullopt;
+    }
+    // The platform's colour chooser, modal, with the colour preselected; nothing on Cancel.
+    virtual std::optional<Colour> chooseColour(Colour initial) {
+        (void)initial;
+        return std::nullopt;
+    }
+    // Where the font chooser's top-left corner goes: just inside the Font group,
+    // level with the top of its button, so that the preview stays in sight.
+    virtual Point fontChooserPosition() { return {}; }
 };
 
 enum class TrayImage { None, Running, Stopped };

@@ -42,6 +42,34 @@ private:
 
 class FakeDialogView : public platform::DialogView {
 public:
+    // What the user does in a chooser: fonts applied in turn, then OK with a font or Cancel.
+    std::vector<FontSpec> fontApplies;
+    std::optional<FontSpec> fontAnswer;
+    std::optional<Colour> colourAnswer;
+    // Runs while a chooser is open (the display cycle's timers keep firing then).
+    std::function<void()> whileChooserOpen;
+    FontSpec lastFontOffered;
+    Point lastFontChooserAt;
+    Colour lastColourOffered = 0;
+    int fontChoosers = 0;
+    int colourChoosers = 0;
+    Point chooserPosition{106, 262};
+    std::optional<FontSpec> chooseFont(const FontSpec& initial, Point topLeft,
+                                       const std::function<void(const FontSpec&)>& onApply) override {
+        ++fontChoosers;
+        lastFontOffered = initial;
+        lastFontChooserAt = topLeft;
+        for (const FontSpec& font : fontApplies) onApply(font);
+        if (whileChooserOpen) whileChooserOpen();
+        return fontAnswer;
+    }
+    std::optional<Colour> chooseColour(Colour initial) override {
+        ++colourChoosers;
+        lastColourOffered = initial;
+        if (whileChooserOpen) whileChooserOpen();
+        return colourAnswer;
+    }
+    Point fontChooserPosition() override { return chooserPosition; }
     bool onScreen = false;
     bool foreground = false;  // the test decides whether the dialog has the focus
     int bringToFrontCalls = 0;
@@ -114,6 +142,12 @@ public:
     void bringToFront() override { record_->bringToFront(); }
     Rect frame() override { return record_->frame(); }
     void refresh() override { record_->refresh(); }
+    std::optional<FontSpec> chooseFont(const FontSpec& initial, Point topLeft,
+                                       const std::function<void(const FontSpec&)>& onApply) override {
+        return record_->chooseFont(initial, topLeft, onApply);
+    }
+    std::optional<Colour> chooseColour(Colour initial) override { return record_->chooseColour(initial); }
+    Point fontChooserPosition() override { return record_->fontChooserPosition(); }
 
 private:
     std::shared_ptr<FakeDialogView> record_;
