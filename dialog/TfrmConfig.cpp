@@ -80,6 +80,9 @@ void TfrmConfig::setDesignState() {
     Label11.setVisible(false);
     LabelToSaveFontWhileDialogIsOpen = sampleFont;
 
+    Label10.setCaption("\u00A9 Marwick \u2013 visit the home of Solvane");
+    Label15.setCaption("solvane.marwick.example");
+
     Label16.setCaption("Single affirmation:");
     Edit5.setText("I know what I love to do and I do it.");
 }
@@ -120,6 +123,17 @@ void TfrmConfig::bindHandlers() {
     Button2.onClick = [this] { Shape1MouseUp(); };
 
     Edit5.onChange = [this] { Edit5Change(); };
+
+    Image4.onClick = [this] { Image4Click(); };
+    Image5.onClick = [this] { Image5Click(); };
+    Image3.onClick = [this] { Image3Click(); };
+    Image6.onClick = [this] { Image6Click(); };
+    Image7.onClick = [this] { Image7Click(); };
+    Image9.onClick = [this] { Image9Click(); };
+    Image15.onClick = [this] { StaticText5Click(); };
+    Label10.onClick = [this] { StaticText5Click(); };
+    Label15.onClick = [this] { StaticText5Click(); };
+    Image11.onClick = [this] { Image11Click(); };
 }
 
 void TfrmConfig::FormCreate() {

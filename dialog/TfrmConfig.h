@@ -158,9 +158,29 @@ public:
     std::string Memo2ProductLine = "Solvane Premium";
     void setServedLine(const std::string& line);
 
-    // --- Links and Thanks pages ---
+    // --- Information pages ---
     // German interface: the Links and Thanks pages show their German pictures.
     bool germanPictures = false;
+    // Click areas over the Links page's picture board: links 1 to 6.
+    Button Image4{&notifier};
+    Button Image5{&notifier};
+    Button Image3{&notifier};
+    Button Image6{&notifier};
+    Button Image7{&notifier};
+    Button Image9{&notifier};
+    // The About page's picture, notice line and web address; the Thanks page's picture.
+    Button Image15{&notifier};
+    Label Label10{&notifier};
+    Label Label15{&notifier};
+    Button Image11{&notifier};
+    void Image4Click();
+    void Image5Click();
+    void Image3Click();
+    void Image6Click();
+    void Image7Click();
+    void Image9Click();
+    void StaticText5Click();
+    void Image11Click();
 
     // --- Values without a control ---
     int ReihenfolgePosition = 0;  // stored, written back unchanged
