@@ -1,0 +1,65 @@
+#include "platform/qt/TrayIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QtMath>
+
+namespace solvane::qt {
+namespace {
+
+constexpr int IconSizes[] = {16, 22, 24, 32, 48};
+
+// A sun half risen over a horizon, with rays; drawn in a 16-unit square.
+void drawSun(QPainter& painter) {
+    const QPointF centre(8.0, 10.5);
+    QPen outline(Qt::black, 1.3);
+    outline.setCapStyle(Qt::RoundCap);
+    painter.setPen(outline);
+    for (int ray = 0; ray < 5; ++ray) {
+        const double angle = qDegreesToRadians(180.0 + 22.5 + 33.75 * ray);
+        const QPointF direction(std::cos(angle), std::sin(angle));
+        painter.drawLine(centre + direction * 5.2, centre + direction * 7.3);
+    }
+    QPainterPath disc;
+    disc.moveTo(centre + QPointF(-4.0, 0.0));
+    disc.arcTo(QRectF(centre.x() - 4.0, centre.y() - 4.0, 8.0, 8.0), 180.0, -180.0);
+    disc.closeSubpath();
+    painter.setBrush(Qt::white);
+    painter.drawPath(disc);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(1.0, 10.5), QPointF(15.0, 10.5));
+    painter.drawLine(QPointF(3.5, 13.0), QPointF(12.5, 13.0));
+}
+
+// A red ring with a bar from top left to bottom right.
+void drawProhibition(QPainter& painter) {
+    QPen red(QColor(220, 0, 0), 1.8);
+    painter.setPen(red);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(1.2, 1.2, 13.6, 13.6));
+    const double inset = 8.0 - 6.8 * std::sqrt(0.5);
+    painter.drawLine(QPointF(inset, inset), QPointF(16.0 - inset, 16.0 - inset));
+}
+
+QPixmap drawIcon(platform::TrayImage image, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    if (image == platform::TrayImage::None) return pixmap;
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    drawSun(painter);
+    if (image == platform::TrayImage::Stopped) drawProhibition(painter);
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon trayIcon(platform::TrayImage image) {
+    QIcon icon;
+    for (int size : IconSizes) icon.addPixmap(drawIcon(image, size));
+    return icon;
+}
+
+}  // namespace solvane::qt

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+namespace solvane::qt {
+
+// Whether a StatusNotifierItem host runs on the session bus. Qt then shows the icon
+// through it, and the tool tip's title is shown as plain text; otherwise Qt embeds
+// the icon in an XEmbed tray and shows the tool tip as a label that reads markup.
+bool statusNotifierHostPresent();
+
+// The tool tip to hand to Qt so that the text shows exactly as written.
+QString trayToolTip(const QString& plainText, bool hostRendersMarkup);
+
+}  // namespace solvane::qt

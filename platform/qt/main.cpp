@@ -1,0 +1,114 @@
+// The solvane executable: the Qt application with every platform service, handed
+// to the program's entry.
+#include <QApplication>
+#include <QByteArray>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/ProgramEntry.h"
+#include "platform/Platform.h"
+#include "platform/linux/DetachedProcessStarter.h"
+#include "platform/linux/JsonKeyStore.h"
+#include "platform/linux/LinuxScreenSaver.h"
+#include "platform/linux/LocalSocketInstanceControl.h"
+#include "platform/linux/ProcMemory.h"
+#include "platform/linux/XdgAutostartEntry.h"
+#include "platform/linux/XdgProgramFiles.h"
+#include "platform/qt/QtErrorReporter.h"
+#include "platform/qt/QtEventLoop.h"
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtMonitors.h"
+#include "platform/qt/QtShellOpener.h"
+#include "platform/qt/QtTimerService.h"
+#include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/SteadyClock.h"
+
+#include <X11/Xlib.h>
+
+namespace {
+
+// The exit code when the program cannot reach a display.
+constexpr int NoDisplayExitCode = 2;
+
+// Wayland gives no top-most or positioned windows; prefer X11 (XWayland) where it is there.
+void preferX11OnWayland() {
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsSet("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+bool willUseX11() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty()) return !qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return platform.startsWith("xcb");
+}
+
+// Qt ends the process with abort() when it cannot open the display; say why and exit instead.
+bool displayReachable() {
+    if (!willUseX11()) return true;
+    Display* display = XOpenDisplay(nullptr);
+    if (display) {
+        XCloseDisplay(display);
+        return true;
+    }
+    const QByteArray name = qgetenv("DISPLAY");
+    if (name.isEmpty()) {
+        std::fprintf(stderr, "solvane: no X display: DISPLAY is not set.\n");
+    } else {
+        std::fprintf(stderr, "solvane: cannot open the X display \"%s\".\n", name.constData());
+    }
+    return false;
+}
+
+// While the application starts, a fatal Qt error (no usable platform) ends the process
+// with a message instead of a crash.
+void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    std::fprintf(stderr, "solvane: %s\n", message.toLocal8Bit().constData());
+    if (type == QtFatalMsg) std::_Exit(NoDisplayExitCode);
+}
+
+std::vector<std::string> programArguments() {
+    QStringList arguments = QCoreApplication::arguments();
+    std::vector<std::string> words;
+    for (qsizetype i = 1; i < arguments.size(); ++i) words.push_back(arguments[i].toStdString());
+    return words;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    preferX11OnWayland();
+    if (!displayReachable()) return NoDisplayExitCode;
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Marwick"));
+    QCoreApplication::setApplicationName(QStringLiteral("Solvane"));
+    const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    using namespace solvane;
+    qt::QtEventLoop loop;
+    qt::QtTimerService timers;
+    platform::JsonKeyStore store;
+    qt::QtMonitors monitors;
+    qt::QtFonts fonts;
+    platform::LinuxScreenSaver screenSaver;
+    platform::ProcMemory memory;
+    platform::DetachedProcessStarter processes;
+    qt::QtShellOpener shell;
+    platform::LocalSocketInstanceControl instances;
+    platform::XdgProgramFiles files;
+    platform::XdgAutostartEntry autostart;
+    qt::QtErrorReporter errors;
+    qt::SteadyClock clock;
+    qt::QtWindowSystem windows;
+
+    platform::Platform services{loop,      timers,    store, monitors,  fonts,  screenSaver, memory, processes,
+                                shell,     instances, files, autostart, errors, clock,       windows};
+    return runProgram(services, CommandLine::fromArguments(programArguments()));
+}

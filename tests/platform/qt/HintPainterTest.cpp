@@ -1,0 +1,134 @@
+#include "platform/qt/HintPainter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include "platform/qt/QtConversions.h"
+
+namespace solvane::qt {
+namespace {
+
+constexpr Colour Red = rgb(255, 0, 0);
+constexpr Colour Blue = rgb(0, 0, 255);
+const QSize Canvas(240, 80);
+
+Label makeLabel(const std::string& caption, Colour colour, Point at, int style = 0) {
+    Label label;
+    label.setCaption(caption);
+    label.setFont(FontSpec{"DejaVu Sans", 24, style, colour});
+    label.setPosition(at);
+    return label;
+}
+
+QImage paint(const HintLayers& layers, bool antialiased = false) {
+    QImage image(Canvas, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintHintLayers(painter, layers, antialiased);
+    return image;
+}
+
+// Counts the opaque pixels of one colour.
+int countPixels(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) ++count;
+    return count;
+}
+
+HintLayers only(const Label& a, const Label& b) { return {nullptr, nullptr, nullptr, nullptr, &a, &b}; }
+
+TEST(HintPainter, LaterLayerCoversEarlierOne) {
+    const Label back = makeLabel("M", Red, {5, 5});
+    const Label front = makeLabel("M", Blue, {5, 5});
+    const QImage image = paint(only(back, front));
+    EXPECT_GT(countPixels(image, qRgb(0, 0, 255)), 20);
+    EXPECT_EQ(countPixels(image, qRgb(255, 0, 0)), 0);
+}
+
+TEST(HintPainter, ShadowOffsetShowsBehindTheText) {
+    const Label shadow = makeLabel("M", Red, {10, 10});
+    const Label text = makeLabel("M", Blue, {5, 5});
+    const QImage image = paint(only(shadow, text));
+    EXPECT_GT(countPixels(image, qRgb(255, 0, 0)), 0);
+    EXPECT_GT(countPixels(image, qRgb(0, 0, 255)), 0);
+}
+
+TEST(HintPainter, HiddenLayerIsNotPainted) {
+    Label hidden = makeLabel("M", Red, {5, 5});
+    hidden.setVisible(false);
+    const Label text = makeLabel("i", Blue, {100, 5});
+    EXPECT_EQ(countPixels(paint(only(hidden, text)), qRgb(255, 0, 0)), 0);
+}
+
+TEST(HintPainter, ColourIsReadWithRedInTheLowByte) {
+    const Label text = makeLabel("M", 0x000000FF, {5, 5});
+    EXPECT_GT(countPixels(paint(only(text, text)), qRgb(255, 0, 0)), 0);
+}
+
+// A caption drawn with the caption convention looks like the plain text it stands for.
+struct CaptionCase {
+    std::string caption;
+    QString plain;
+    bool underlined;
+};
+
+class HintCaption : public ::testing::TestWithParam<CaptionCase> {};
+
+TEST_P(HintCaption, DrawsLikeThePlainText) {
+    const CaptionCase& c = GetParam();
+    const Label label = makeLabel(c.caption, Blue, {5, 5});
+    const QImage drawn = paint({nullptr, nullptr, nullptr, nullptr, nullptr, &label});
+
+    QImage expected(Canvas, QImage::Format_ARGB32);
+    expected.fill(Qt::transparent);
+    QPainter painter(&expected);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    QFont font = toQFont(label.font());
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    painter.setPen(Qt::blue);
+    painter.drawText(QRect(5, 5, 1, 1), Qt::TextSingleLine | Qt::TextDontClip | Qt::AlignLeft | Qt::AlignTop, c.plain);
+    if (!c.underlined) {
+        EXPECT_EQ(drawn, expected);
+    } else {
+        // The access key's underline adds pixels to the plain glyphs.
+        EXPECT_GT(countPixels(drawn, qRgb(0, 0, 255)), countPixels(expected, qRgb(0, 0, 255)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Convention, HintCaption,
+                         ::testing::Values(CaptionCase{"a&&b", "a&b", false}, CaptionCase{"ab&", "ab", false},
+                                           CaptionCase{"<b>x</b>", "<b>x</b>", false},
+                                           CaptionCase{"&ab", "ab", true}));
+
+TEST(HintGlyphRegion, CoversExactlyThePaintedPixels) {
+    const Label shadow = makeLabel("Ag", Red, {10, 10});
+    const Label text = makeLabel("Ag", Blue, {5, 5});
+    const HintLayers layers = only(shadow, text);
+    const QRegion region = hintGlyphRegion(layers, Canvas);
+    const QImage image = paint(layers);
+    int painted = 0;
+    for (int y = 0; y < Canvas.height(); ++y) {
+        for (int x = 0; x < Canvas.width(); ++x) {
+            const bool opaque = qAlpha(image.pixel(x, y)) == 255;
+            EXPECT_TRUE(qAlpha(image.pixel(x, y)) == 0 || opaque) << "antialiased pixel at " << x << "," << y;
+            EXPECT_EQ(region.contains(QPoint(x, y)), opaque) << x << "," << y;
+            painted += opaque;
+        }
+    }
+    EXPECT_GT(painted, 50);
+}
+
+TEST(HintGlyphRegion, EmptyWithoutVisibleText) {
+    Label hidden = makeLabel("Ag", Red, {5, 5});
+    hidden.setVisible(false);
+    const Label empty = makeLabel("", Blue, {5, 5});
+    EXPECT_TRUE(hintGlyphRegion(only(hidden, empty), Canvas).isEmpty());
+    EXPECT_TRUE(hintGlyphRegion(only(empty, empty), QSize(0, 0)).isEmpty());
+}
+
+}  // namespace
+}  // namespace solvane::qt
