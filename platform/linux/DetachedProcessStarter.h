@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/SystemServices.h"
+
+namespace solvane::platform {
+
+// Starts a program as a process of its own that outlives this one. The arguments go
+// to it as they are, one by one: no shell sees them.
+class DetachedProcessStarter final : public ProcessStarter {
+public:
+    void start(const std::string& program, const std::vector<std::string>& arguments) override;
+};
+
+}  // namespace solvane::platform

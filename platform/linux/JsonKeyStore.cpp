@@ -1,0 +1,37 @@
+#include "platform/linux/JsonKeyStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/linux/JsonStoreKey.h"
+#include "platform/linux/XdgFolders.h"
+
+namespace solvane::platform {
+
+JsonKeyStore::JsonKeyStore(std::chrono::milliseconds lockTimeout) : lockTimeout_(lockTimeout) {}
+
+std::optional<QString> JsonKeyStore::keyFilePath(StoreRoot root, const std::string& path) {
+    QStringList components = QString::fromStdString(path).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    // "Software" is where every program keeps its keys; the XDG folders are that already.
+    if (components.size() > 1 && components.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+        components.removeFirst();
+    if (components.isEmpty())
+        return std::nullopt;
+    for (const QString& component : components) {
+        if (component == QLatin1String(".") || component == QLatin1String("..") ||
+            component.contains(QLatin1Char('/')) || component.contains(QChar(0)))
+            return std::nullopt;
+    }
+    const QString base = root == StoreRoot::CurrentUser ? xdgConfigHome() : xdgFirstConfigDir();
+    return base + QLatin1Char('/') + components.join(QLatin1Char('/')) + QStringLiteral(".json");
+}
+
+std::unique_ptr<StoreKey> JsonKeyStore::open(StoreRoot root, const std::string& path) {
+    const std::optional<QString> file = keyFilePath(root, path);
+    if (!file || !QDir().mkpath(QFileInfo(*file).absolutePath()))
+        return nullptr;
+    return std::make_unique<JsonStoreKey>(*file, lockTimeout_);
+}
+
+}  // namespace solvane::platform

@@ -1,0 +1,28 @@
+#pragma once
+#include <optional>
+
+namespace solvane::platform {
+
+// The X server's screen-saver state, through the MIT-SCREEN-SAVER extension on a
+// connection of its own to $DISPLAY. The connection is opened at the first query and
+// kept; when there is no display or no extension, every answer is nothing.
+class X11ScreenSaverState {
+public:
+    X11ScreenSaverState();
+    ~X11ScreenSaverState();
+
+    X11ScreenSaverState(const X11ScreenSaverState&) = delete;
+    X11ScreenSaverState& operator=(const X11ScreenSaverState&) = delete;
+
+    // True while the server's screen saver is on; nothing when that cannot be asked.
+    std::optional<bool> isOn();
+
+private:
+    bool connect();
+
+    void* display_ = nullptr;  // Display*, kept opaque so that Xlib's macros stay in the .cpp
+    bool tried_ = false;
+    bool hasExtension_ = false;
+};
+
+}  // namespace solvane::platform

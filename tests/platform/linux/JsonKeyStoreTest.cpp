@@ -1,0 +1,306 @@
+#include "platform/linux/JsonKeyStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+
+#include "TempXdgEnvironment.h"
+
+namespace solvane::platform {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string programKey = "Software\\Marwick\\Marwick's Solvane";
+
+class JsonKeyStoreTest : public ::testing::Test {
+protected:
+    QString programFile() const { return xdg.path("config/Marwick/Marwick's Solvane.json"); }
+
+    void writeRaw(const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(programFile()).absolutePath());
+        QFile file(programFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readRaw() const {
+        QFile file(programFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QJsonObject readObject() const { return QJsonDocument::fromJson(readRaw()).object(); }
+
+    std::unique_ptr<StoreKey> openProgramKey() {
+        auto key = store.open(StoreRoot::CurrentUser, programKey);
+        EXPECT_NE(key, nullptr);
+        return key;
+    }
+
+    QStringList setAsideFiles() const {
+        return QDir(QFileInfo(programFile()).absolutePath())
+            .entryList({QStringLiteral("Marwick's Solvane.json.corrupt-*")}, QDir::Files);
+    }
+
+    testing::TempXdgEnvironment xdg;
+    JsonKeyStore store{200ms};
+};
+
+TEST_F(JsonKeyStoreTest, KeyPathsMapToJsonFilesBelowTheRootFolder) {
+    struct Case {
+        StoreRoot root;
+        std::string path;
+        QString expected;  // relative to the temporary folder; empty: no key
+    };
+    const Case cases[] = {
+        {StoreRoot::CurrentUser, programKey, "config/Marwick/Marwick's Solvane.json"},
+        {StoreRoot::LocalMachine, programKey, "etc-xdg/Marwick/Marwick's Solvane.json"},
+        {StoreRoot::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+         "config/Microsoft/Windows/CurrentVersion/Run.json"},
+        {StoreRoot::CurrentUser, "software\\A\\\\B\\", "config/A/B.json"},
+        {StoreRoot::CurrentUser, "Software", "config/Software.json"},
+        {StoreRoot::CurrentUser, "", ""},
+        {StoreRoot::CurrentUser, "\\\\", ""},
+        {StoreRoot::CurrentUser, "Software\\..\\escape", ""},
+        {StoreRoot::CurrentUser, "Software\\.", ""},
+        {StoreRoot::CurrentUser, "Software\\a/b", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::optional<QString> file = JsonKeyStore::keyFilePath(c.root, c.path);
+        if (c.expected.isEmpty()) {
+            EXPECT_FALSE(file.has_value());
+            EXPECT_EQ(store.open(c.root, c.path), nullptr);
+        } else {
+            ASSERT_TRUE(file.has_value());
+            EXPECT_EQ(*file, xdg.path(c.expected));
+        }
+    }
+}
+
+TEST_F(JsonKeyStoreTest, IntegersAndTextsSurviveCloseAndReopen) {
+    const std::int32_t integers[] = {0, 1, -1, 2700, 0xFFFFFF, INT32_MIN, INT32_MAX};
+    const std::string texts[] = {"", "I know what I love to do and I do it.", "Grüße \"quoted\" \\ back\nslash",
+                                 "<b>not markup</b> & 100%"};
+    {
+        auto key = openProgramKey();
+        for (std::size_t i = 0; i < std::size(integers); ++i)
+            key->writeInteger("int" + std::to_string(i), integers[i]);
+        for (std::size_t i = 0; i < std::size(texts); ++i)
+            key->writeText("text" + std::to_string(i), texts[i]);
+        key->close();
+    }
+    EXPECT_TRUE(QFileInfo(programFile()).isFile());
+    auto key = openProgramKey();
+    for (std::size_t i = 0; i < std::size(integers); ++i) {
+        EXPECT_TRUE(key->valueExists("int" + std::to_string(i)));
+        EXPECT_EQ(key->readInteger("int" + std::to_string(i)), integers[i]);
+    }
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        EXPECT_EQ(key->readText("text" + std::to_string(i)), texts[i]);
+}
+
+TEST_F(JsonKeyStoreTest, ValuesOfTheWrongTypeThrowStoreError) {
+    struct Case {
+        const char* json;
+        std::optional<std::int32_t> asInteger;  // nothing: readInteger throws
+        std::optional<std::string> asText;      // nothing: readText throws
+    };
+    const Case cases[] = {
+        {"5", 5, std::nullopt},
+        {"-0", 0, std::nullopt},
+        {"-2147483648", INT32_MIN, std::nullopt},
+        {"2147483647", INT32_MAX, std::nullopt},
+        {"\"5\"", std::nullopt, "5"},
+        {"\"\"", std::nullopt, ""},
+        {"true", std::nullopt, std::nullopt},
+        {"5.5", std::nullopt, std::nullopt},
+        {"5.0", std::nullopt, std::nullopt},
+        {"1e2", std::nullopt, std::nullopt},
+        {"2147483648", std::nullopt, std::nullopt},
+        {"-2147483649", std::nullopt, std::nullopt},
+        {"100000000000000000000", std::nullopt, std::nullopt},
+        {"[1]", std::nullopt, std::nullopt},
+        {"{\"a\": 1}", std::nullopt, std::nullopt},
+        {"null", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.json);
+        writeRaw(QByteArray("{ \"Before\": [1.5, {\"x\": 2.0}], \"Value\" : ") + c.json + ", \"After\": 3 }");
+        auto key = openProgramKey();
+        EXPECT_TRUE(key->valueExists("Value"));
+        if (c.asInteger)
+            EXPECT_EQ(key->readInteger("Value"), *c.asInteger);
+        else
+            EXPECT_THROW(key->readInteger("Value"), StoreError);
+        if (c.asText)
+            EXPECT_EQ(key->readText("Value"), *c.asText);
+        else
+            EXPECT_THROW(key->readText("Value"), StoreError);
+        EXPECT_EQ(key->readInteger("After"), 3);
+    }
+}
+
+TEST_F(JsonKeyStoreTest, NumberFormIsJudgedByTheMemberItselfAndItsLastOccurrence) {
+    writeRaw(R"({"\u0041nzeige": 5.0, "Nested": {"Monitor": 1.5}, "Monitor": 2, "Twice": 1.0, "Twice": 4})");
+    auto key = openProgramKey();
+    EXPECT_THROW(key->readInteger("Anzeige"), StoreError);
+    EXPECT_EQ(key->readInteger("Monitor"), 2);
+    EXPECT_EQ(key->readInteger("Twice"), 4);
+}
+
+TEST_F(JsonKeyStoreTest, MissingValuesDoNotExistAndCannotBeRead) {
+    auto key = openProgramKey();
+    EXPECT_FALSE(key->valueExists("Anzeige"));
+    EXPECT_THROW(key->readInteger("Anzeige"), StoreError);
+    EXPECT_THROW(key->readText("Anzeige"), StoreError);
+    key->close();
+    EXPECT_FALSE(QFileInfo::exists(programFile())) << "a key that was only read leaves no file";
+}
+
+TEST_F(JsonKeyStoreTest, UnknownValuesAreKeptAcrossAWrite) {
+    writeRaw(R"({"Unknown": [1, "two", {"three": 3}], "Flag": true, "Anzeige": 900, "Name": "x"})");
+    {
+        auto key = openProgramKey();
+        key->writeInteger("Anzeige", 2700);
+        key->writeText("FontName", "Verdana");
+    }
+    const QJsonObject stored = readObject();
+    EXPECT_EQ(stored.value("Unknown").toArray(),
+              QJsonArray({1, "two", QJsonObject{{"three", 3}}}));
+    EXPECT_EQ(stored.value("Flag"), QJsonValue(true));
+    EXPECT_EQ(stored.value("Name"), QJsonValue("x"));
+    EXPECT_EQ(stored.value("Anzeige"), QJsonValue(2700));
+    EXPECT_EQ(stored.value("FontName"), QJsonValue("Verdana"));
+}
+
+TEST_F(JsonKeyStoreTest, ABrokenFileIsSetAsideAndTheKeyIsEmpty) {
+    const QByteArray broken[] = {"{\"Anzeige\": 5", "[1, 2]", "", "\"text\"", "{\"a\": 1} trailing",
+                                 "{\"a\": \"\xff\"}"};
+    for (const QByteArray& content : broken) {
+        SCOPED_TRACE(content.toStdString());
+        for (const QString& old : setAsideFiles())
+            QFile::remove(QFileInfo(programFile()).absolutePath() + QLatin1Char('/') + old);
+        writeRaw(content);
+        {
+            auto key = openProgramKey();
+            EXPECT_FALSE(key->valueExists("Anzeige"));
+            EXPECT_FALSE(key->valueExists("a"));
+            key->writeInteger("Anzeige", 50);
+        }
+        const QStringList aside = setAsideFiles();
+        ASSERT_EQ(aside.size(), 1);
+        QFile kept(QFileInfo(programFile()).absolutePath() + QLatin1Char('/') + aside.first());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), content);
+        EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}}));
+    }
+}
+
+TEST_F(JsonKeyStoreTest, DeletedValuesAreGoneAtOnceAndAfterClose) {
+    writeRaw(R"({"A": 1, "B": "two", "C": 3})");
+    {
+        auto key = openProgramKey();
+        key->deleteValue("A");
+        key->deleteValue("C");
+        key->writeInteger("C", 30);  // a later write wins over the delete
+        key->deleteValue("Missing");
+        EXPECT_FALSE(key->valueExists("A"));
+        EXPECT_THROW(key->readInteger("A"), StoreError);
+        EXPECT_EQ(key->readInteger("C"), 30);
+    }
+    EXPECT_EQ(readObject(), QJsonObject({{"B", "two"}, {"C", 30}}));
+}
+
+TEST_F(JsonKeyStoreTest, WritesAreVisibleInTheKeyAndPublishedOnlyWhenItCloses) {
+    auto writer = openProgramKey();
+    writer->writeText("EinzelAffirmation", "first");
+    EXPECT_EQ(writer->readText("EinzelAffirmation"), "first");
+    EXPECT_THROW(writer->readInteger("EinzelAffirmation"), StoreError);
+    EXPECT_FALSE(openProgramKey()->valueExists("EinzelAffirmation"));
+    writer->close();
+    EXPECT_EQ(openProgramKey()->readText("EinzelAffirmation"), "first");
+
+    writer = openProgramKey();
+    writer->writeText("EinzelAffirmation", "second");
+    writer.reset();  // destruction publishes too
+    EXPECT_EQ(openProgramKey()->readText("EinzelAffirmation"), "second");
+}
+
+TEST_F(JsonKeyStoreTest, TwoKeysOfTheSameFileMergeTheirWrites) {
+    writeRaw(R"({"Shared": 1})");
+    auto first = openProgramKey();
+    auto second = openProgramKey();
+    first->writeInteger("One", 1);
+    first->deleteValue("Shared");
+    second->writeInteger("Two", 2);
+    first->close();
+    second->close();
+    EXPECT_EQ(readObject(), QJsonObject({{"One", 1}, {"Two", 2}}));
+}
+
+TEST_F(JsonKeyStoreTest, APublicationThatCannotTakeTheLockLeavesTheFileAsItWas) {
+    writeRaw(R"({"Anzeige": 900})");
+    const QByteArray before = readRaw();
+    QLockFile otherWriter(programFile() + QStringLiteral(".lock"));
+    ASSERT_TRUE(otherWriter.lock());
+    auto key = openProgramKey();
+    key->writeInteger("Anzeige", 50);
+    EXPECT_NO_THROW(key->close());
+    EXPECT_EQ(readRaw(), before);
+    otherWriter.unlock();
+    EXPECT_EQ(openProgramKey()->readInteger("Anzeige"), 900);
+}
+
+TEST_F(JsonKeyStoreTest, AKeyWhoseFolderCannotBeCreatedIsNotOpened) {
+    QFile blocker(xdg.path("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    xdg.environment().set("XDG_CONFIG_HOME", xdg.path("blocker/config"));
+    EXPECT_EQ(store.open(StoreRoot::CurrentUser, programKey), nullptr);
+}
+
+TEST_F(JsonKeyStoreTest, WritesThrowWhenTheFileCanNoLongerBeReplaced) {
+    auto key = openProgramKey();
+    key->writeInteger("Before", 1);
+    const QString folder = QFileInfo(programFile()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile plainFile(folder);  // a file where the folder was
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    EXPECT_THROW(key->writeInteger("Anzeige", 50), StoreError);
+    EXPECT_THROW(key->deleteValue("Anzeige"), StoreError);
+    EXPECT_NO_THROW(key->close());
+    EXPECT_TRUE(QFileInfo(folder).isFile());
+}
+
+TEST_F(JsonKeyStoreTest, AnUnreadableFileReadsAsEmptyAndIsNeverOverwritten) {
+    ASSERT_TRUE(QDir().mkpath(programFile()));  // a folder in the file's place
+    ASSERT_TRUE(QDir().mkpath(programFile() + QStringLiteral("/inside")));
+    auto key = openProgramKey();
+    EXPECT_FALSE(key->valueExists("Anzeige"));
+    EXPECT_THROW(key->writeInteger("Anzeige", 50), StoreError);
+    key->close();
+    EXPECT_TRUE(QFileInfo(programFile() + QStringLiteral("/inside")).isDir());
+    EXPECT_TRUE(setAsideFiles().isEmpty());
+}
+
+TEST_F(JsonKeyStoreTest, AClosedKeyRefusesFurtherUse) {
+    auto key = openProgramKey();
+    key->writeInteger("A", 1);
+    key->close();
+    EXPECT_NO_THROW(key->close());
+    EXPECT_THROW(key->valueExists("A"), StoreError);
+    EXPECT_THROW(key->readInteger("A"), StoreError);
+    EXPECT_THROW(key->writeInteger("B", 2), StoreError);
+    EXPECT_EQ(readObject(), QJsonObject({{"A", 1}}));
+}
+
+}  // namespace
+}  // namespace solvane::platform
