@@ -7,6 +7,7 @@
 #include "platform/Monitors.h"
 #include "platform/ProgramFiles.h"
 #include "platform/SystemServices.h"
+#include "platform/TextConverter.h"
 #include "platform/TimerService.h"
 #include "platform/WindowSystem.h"
 
@@ -29,6 +30,7 @@ struct Platform {
     ErrorReporter& errors;
     HighResClock& clock;
     WindowSystem& windows;
+    TextConverter& text;
 };
 
 }  // namespace solvane::platform

@@ -3,6 +3,7 @@
 #include "platform/fake/FakeEventLoop.h"
 #include "platform/fake/FakeKeyStore.h"
 #include "platform/fake/FakeServices.h"
+#include "platform/fake/FakeTextConverter.h"
 #include "platform/fake/FakeWindowSystem.h"
 
 namespace solvane::fake {
@@ -23,9 +24,10 @@ struct FakePlatform {
     FakeErrorReporter errors;
     FakeClock clock;
     FakeWindowSystem windows{[this] { return loop.now(); }};
+    FakeTextConverter text;
 
     platform::Platform services{loop,      loop,      store, monitors, fonts, screenSaver, memory, processes,
-                                shell,     instances, files, autostart, errors, clock,      windows};
+                                shell,     instances, files, autostart, errors, clock,      windows, text};
 };
 
 }  // namespace solvane::fake

@@ -11,6 +11,7 @@
 #include "app/ProgramEntry.h"
 #include "platform/Platform.h"
 #include "platform/linux/DetachedProcessStarter.h"
+#include "platform/linux/IconvTextConverter.h"
 #include "platform/linux/JsonKeyStore.h"
 #include "platform/linux/LinuxScreenSaver.h"
 #include "platform/linux/LocalSocketInstanceControl.h"
@@ -107,8 +108,9 @@ int main(int argc, char* argv[]) {
     qt::QtErrorReporter errors;
     qt::SteadyClock clock;
     qt::QtWindowSystem windows;
+    platform::IconvTextConverter text;
 
     platform::Platform services{loop,      timers,    store, monitors,  fonts,  screenSaver, memory, processes,
-                                shell,     instances, files, autostart, errors, clock,       windows};
+                                shell,     instances, files, autostart, errors, clock,       windows, text};
     return runProgram(services, CommandLine::fromArguments(programArguments()));
 }

@@ -72,7 +72,9 @@ TEST_F(Composition, FullScreenOnlyWithAnOpaqueBackgroundAndSingleAffirmations) {
         p.hint().show();
         EXPECT_EQ(p.hint().bounds, c.expected);
         EXPECT_EQ(p.hint().backgroundTransparent, c.transparent);
-        if (!c.transparent) EXPECT_EQ(p.hint().backgroundColour, 0x00336699u);
+        if (!c.transparent) {
+            EXPECT_EQ(p.hint().backgroundColour, 0x00336699u);
+        }
         const Point textAt = c.expected.width == 1024 ? Point{257, 359} : Point{5, 5};
         EXPECT_EQ(p.hint().Label1.position(), textAt);
     }
