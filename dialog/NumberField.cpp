@@ -1,26 +1,14 @@
 #include "dialog/NumberField.h"
 
+#include "app/CommandLine.h"
 #include "app/controls/EditField.h"
 
 namespace solvane {
 
 std::optional<std::int64_t> readWholeNumber(const std::string& text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    if (pos >= text.size()) return std::nullopt;
-    std::int64_t value = 0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > 0x7FFFFFFFLL + 1) return std::nullopt;  // beyond any field's range
-    }
-    return negative ? -value : value;
+    // The command line's integer rules without its hexadecimal forms.
+    if (text.find_first_of("$xX") != std::string::npos) return std::nullopt;
+    return parseInteger(text);
 }
 
 std::int64_t fieldValue(const EditField& field) { return readWholeNumber(field.text()).value_or(0); }
