@@ -47,18 +47,12 @@ public:
     // top-left corner goes to `topLeft`. Returns the font on OK, nothing on Cancel;
     // each press of Apply hands the chooser's current font to `onApply`.
     virtual std::optional<FontSpec> chooseFont(const FontSpec& initial, Point topLeft,
-                                               const std::function<void(const FontSpec&)>& onApply) {
-        (void)initial, (void)topLeft, (void)onApply;
-        return std::nullopt;
-    }
+                                               const std::function<void(const FontSpec&)>& onApply) = 0;
     // The platform's colour chooser, modal, with the colour preselected; nothing on Cancel.
-    virtual std::optional<Colour> chooseColour(Colour initial) {
-        (void)initial;
-        return std::nullopt;
-    }
+    virtual std::optional<Colour> chooseColour(Colour initial) = 0;
     // Where the font chooser's top-left corner goes: just inside the Font group,
     // level with the top of its button, so that the preview stays in sight.
-    virtual Point fontChooserPosition() { return {}; }
+    virtual Point fontChooserPosition() = 0;
 };
 
 enum class TrayImage { None, Running, Stopped };

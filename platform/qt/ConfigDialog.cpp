@@ -1,13 +1,17 @@
 #include "platform/qt/ConfigDialog.h"
 
-#include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "dialog/TfrmConfig.h"
+#include "platform/qt/AffirmationsPageWidget.h"
+#include "platform/qt/ColourChooser.h"
+#include "platform/qt/DisplayPageWidget.h"
+#include "platform/qt/FontChooser.h"
+#include "platform/qt/FontColourPageWidget.h"
+#include "platform/qt/InformationPages.h"
+#include "platform/qt/ModelBinding.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/X11Desktop.h"
 
@@ -15,29 +19,8 @@ namespace solvane::qt {
 namespace {
 
 constexpr int PageCount = 6;
-
-// Runs an action when the watched widget loses the focus or is clicked.
-class FocusAndClickFilter : public QObject {
-public:
-    FocusAndClickFilter(QObject* parent, std::function<void()> onLeave, std::function<void()> onClick)
-        : QObject(parent), onLeave_(std::move(onLeave)), onClick_(std::move(onClick)) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut) onLeave_();
-        if (event->type() == QEvent::MouseButtonRelease) onClick_();
-        return false;
-    }
-
-private:
-    std::function<void()> onLeave_;
-    std::function<void()> onClick_;
-};
-
-void syncControl(QWidget& widget, const Control& control) {
-    widget.setEnabled(control.enabled());
-    widget.setVisible(control.visible());
-}
+// The interface font's size: the fixed layout of the pages is made for it.
+constexpr int InterfacePointSize = 8;
 
 }  // namespace
 
@@ -45,16 +28,25 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), model_(model) {
     setObjectName(QStringLiteral("TfrmConfig"));
     setFixedSize(513, 401);
+    QFont interfaceFont = font();
+    interfaceFont.setPointSize(InterfacePointSize);
+    setFont(interfaceFont);
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->setGeometry(5, 5, 502, 354);
-    const char* pageNames[PageCount] = {"TabLinks", "TabAffirmations", "TabFontColour",
-                                        "TabDisplay", "TabAbout", "TabThanks"};
-    for (int page = 0; page < PageCount; ++page) {
-        QWidget* widget = page == static_cast<int>(ConfigPage::Affirmations) ? buildAffirmationsPage() : new QWidget;
-        widget->setObjectName(QString::fromLatin1(pageNames[page]));
-        pages_->addTab(widget, QString());
+    linksPage_ = new LinksPageWidget(model_);
+    affirmationsPage_ = new AffirmationsPageWidget(model_);
+    fontColourPage_ = new FontColourPageWidget(model_);
+    displayPage_ = new DisplayPageWidget(model_);
+    aboutPage_ = new AboutPageWidget(model_);
+    thanksPage_ = new ThanksPageWidget(model_);
+    const std::pair<QWidget*, const char*> pages[PageCount] = {
+        {linksPage_, "TabLinks"},     {affirmationsPage_, "TabAffirmations"}, {fontColourPage_, "TabFontColour"},
+        {displayPage_, "TabDisplay"}, {aboutPage_, "TabAbout"},               {thanksPage_, "TabThanks"}};
+    for (const auto& [page, name] : pages) {
+        page->setObjectName(QString::fromLatin1(name));
+        pages_->addTab(page, QString());
     }
     connect(pages_, &QTabWidget::currentChanged, this,
             [this](int index) { model_.setActivePage(static_cast<ConfigPage>(index)); });
@@ -62,11 +54,11 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
     button9_ = new QPushButton(this);
     button9_->setObjectName(QStringLiteral("Button9"));
     button9_->setGeometry(332, 368, 83, 25);
-    bindButton(*button9_, model_.Button9);
+    bindPushButton(*button9_, model_.Button9);
     button10_ = new QPushButton(this);
     button10_->setObjectName(QStringLiteral("Button10"));
     button10_->setGeometry(424, 368, 83, 25);
-    bindButton(*button10_, model_.Button10);
+    bindPushButton(*button10_, model_.Button10);
 
     x11::setInstanceName(*this, "TfrmConfig");
     model_.notifier.setListener([this] { queueRefresh(); });
@@ -74,31 +66,6 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
 }
 
 ConfigDialog::~ConfigDialog() { model_.notifier.setListener({}); }
-
-QWidget* ConfigDialog::buildAffirmationsPage() {
-    auto* page = new QWidget;
-    label16_ = new QLabel(page);
-    label16_->setObjectName(QStringLiteral("Label16"));
-    label16_->setTextFormat(Qt::PlainText);
-    label16_->setGeometry(16, 24, 460, 17);
-    edit5_ = new QLineEdit(page);
-    edit5_->setObjectName(QStringLiteral("Edit5"));
-    edit5_->setGeometry(16, 44, 460, 21);
-    label16_->setBuddy(edit5_);
-    bindEdit(*edit5_, model_.Edit5);
-    return page;
-}
-
-void ConfigDialog::bindEdit(QLineEdit& widget, EditField& field) {
-    connect(&widget, &QLineEdit::textEdited, this, [&field](const QString& text) { field.userType(toStdString(text)); });
-    widget.installEventFilter(
-        new FocusAndClickFilter(&widget, [&field] { field.userLeave(); }, [&field] { field.userClick(); }));
-}
-
-void ConfigDialog::bindButton(QPushButton& widget, Button& button) {
-    widget.setAutoDefault(false);
-    connect(&widget, &QPushButton::clicked, this, [&button] { button.userClick(); });
-}
 
 void ConfigDialog::queueRefresh() {
     if (refreshQueued_) return;
@@ -114,28 +81,14 @@ void ConfigDialog::refresh() {
         for (int page = 0; page < PageCount; ++page) pages_->setTabText(page, toQString(model_.tabCaption[page]));
         pages_->setCurrentIndex(static_cast<int>(model_.activePage()));
     }
-
-    label16_->setText(toQString(model_.Label16.caption()));
-    syncControl(*label16_, model_.Label16);
-
-    const EditField& edit5 = model_.Edit5;
-    {
-        const QSignalBlocker block(edit5_);
-        const QString text = toQString(edit5.text());
-        if (edit5_->text() != text) edit5_->setText(text);
-        edit5_->setMaxLength(edit5.maxLength > 0 ? edit5.maxLength : 32767);
-        edit5_->setReadOnly(edit5.readOnly);
-        // Apply a selection the program made (select all on entry), once.
-        const std::pair selection{edit5.selectionStart(), edit5.selectionLength()};
-        if (selection != edit5Selection_ && selection.second > 0) edit5_->setSelection(selection.first, selection.second);
-        edit5Selection_ = selection;
-    }
-    syncControl(*edit5_, edit5);
-
-    button9_->setText(toQString(model_.Button9.caption));
-    syncControl(*button9_, model_.Button9);
-    button10_->setText(toQString(model_.Button10.caption));
-    syncControl(*button10_, model_.Button10);
+    linksPage_->refresh();
+    affirmationsPage_->refresh();
+    fontColourPage_->refresh();
+    displayPage_->refresh();
+    aboutPage_->refresh();
+    thanksPage_->refresh();
+    syncPushButton(*button9_, model_.Button9);
+    syncPushButton(*button10_, model_.Button10);
 }
 
 void ConfigDialog::show() {
@@ -156,5 +109,17 @@ void ConfigDialog::bringToFront() {
 Rect ConfigDialog::frame() { return toRect(frameGeometry()); }
 
 void ConfigDialog::reject() { model_.close(); }
+
+std::optional<FontSpec> ConfigDialog::chooseFont(const FontSpec& initial, Point topLeft,
+                                                 const std::function<void(const FontSpec&)>& onApply) {
+    return qt::chooseFont(this, initial, QPoint(topLeft.x, topLeft.y), onApply);
+}
+
+std::optional<Colour> ConfigDialog::chooseColour(Colour initial) { return qt::chooseColour(this, initial); }
+
+Point ConfigDialog::fontChooserPosition() {
+    const QPoint at = fontColourPage_->fontChooserPosition();
+    return {at.x(), at.y()};
+}
 
 }  // namespace solvane::qt

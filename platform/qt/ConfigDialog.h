@@ -1,23 +1,23 @@
 #pragma once
 #include <QDialog>
-#include <utility>
 
 #include "platform/WindowSystem.h"
 
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-namespace solvane {
-class EditField;
-class Button;
-}
-
 namespace solvane::qt {
 
-// The settings dialog: six pages in a tab widget and the OK and Cancel buttons.
-// It shows TfrmConfig's controls and hands the user's actions to them.
+class AboutPageWidget;
+class AffirmationsPageWidget;
+class DisplayPageWidget;
+class FontColourPageWidget;
+class LinksPageWidget;
+class ThanksPageWidget;
+
+// The settings dialog: six pages in a tab widget and the OK and Cancel buttons,
+// with a fixed border and no title-bar buttons. It shows TfrmConfig's controls and
+// hands the user's actions to them; it has no rules of its own.
 class ConfigDialog : public QDialog, public platform::DialogView {
 public:
     explicit ConfigDialog(TfrmConfig& model);
@@ -30,22 +30,27 @@ public:
     Rect frame() override;
     void refresh() override;
 
+    std::optional<FontSpec> chooseFont(const FontSpec& initial, Point topLeft,
+                                       const std::function<void(const FontSpec&)>& onApply) override;
+    std::optional<Colour> chooseColour(Colour initial) override;
+    Point fontChooserPosition() override;
+
     // Escape and the window manager's close end up here: the dialog only hides.
     void reject() override;
 
 private:
-    QWidget* buildAffirmationsPage();
-    void bindEdit(QLineEdit& widget, EditField& field);
-    void bindButton(QPushButton& widget, Button& button);
     void queueRefresh();
 
     TfrmConfig& model_;
     QTabWidget* pages_ = nullptr;
-    QLabel* label16_ = nullptr;
-    QLineEdit* edit5_ = nullptr;
+    LinksPageWidget* linksPage_ = nullptr;
+    AffirmationsPageWidget* affirmationsPage_ = nullptr;
+    FontColourPageWidget* fontColourPage_ = nullptr;
+    DisplayPageWidget* displayPage_ = nullptr;
+    AboutPageWidget* aboutPage_ = nullptr;
+    ThanksPageWidget* thanksPage_ = nullptr;
     QPushButton* button9_ = nullptr;
     QPushButton* button10_ = nullptr;
-    std::pair<int, int> edit5Selection_{0, 0};
     bool refreshQueued_ = false;
 };
 

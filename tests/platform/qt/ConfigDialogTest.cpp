@@ -1,7 +1,11 @@
 #include "platform/qt/ConfigDialog.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -33,6 +37,72 @@ TEST_F(ConfigDialogTest, ShowsTheModelsFrame) {
     EXPECT_EQ(dialog->findChild<QPushButton*>("Button10")->text(), "Cancel");
     ASSERT_NE(edit5, nullptr);
     EXPECT_EQ(edit5->text(), QString::fromStdString(model.Edit5.text()));
+}
+
+TEST_F(ConfigDialogTest, HasAFixedFrameWithoutTitleBarButtons) {
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                        Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
+        EXPECT_FALSE(flags.testFlag(button)) << button;
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_EQ(dialog->size(), QSize(513, 401));
+}
+
+TEST_F(ConfigDialogTest, OpensCentredOnTheScreen) {
+    model.show();
+    const QPoint screenCentre = dialog->screen()->availableGeometry().center();
+    const QPoint offset = dialog->frameGeometry().center() - screenCentre;
+    EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+}
+
+struct NamedControl {
+    const char* name;
+    const char* kind;
+};
+
+TEST_F(ConfigDialogTest, EveryControlCarriesItsName) {
+    const NamedControl controls[] = {
+        {"Button9", "QPushButton"},       {"Button10", "QPushButton"},        {"PageControl1", "QTabWidget"},
+        {"ComboBox1", "QComboBox"},       {"cbAutorun", "QCheckBox"},         {"cbVersteckt", "QCheckBox"},
+        {"Label14", "QLabel"},            {"Edit1", "QLineEdit"},             {"Label32", "QLabel"},
+        {"Edit4", "QLineEdit"},           {"Label33", "QLabel"},              {"tbAnzeige", "QSlider"},
+        {"Label12", "QLabel"},            {"Edit3", "QLineEdit"},             {"Label20", "QLabel"},
+        {"Edit2", "QLineEdit"},           {"Label21", "QLabel"},              {"tbAnzeigeIntervall", "QSlider"},
+        {"cbVollbild", "QCheckBox"},      {"cbStartWithPause", "QCheckBox"},  {"cbMultiple", "QCheckBox"},
+        {"cbSCRPause", "QCheckBox"},      {"Label13", "QLabel"},              {"Edit8", "QLineEdit"},
+        {"GroupBoxPreview", "QGroupBox"}, {"Panel2", "QWidget"},              {"GroupBoxFont", "QGroupBox"},
+        {"Button6", "QPushButton"},       {"Edit6", "QLineEdit"},             {"cbZSchriftart", "QCheckBox"},
+        {"cbZSize", "QCheckBox"},         {"GroupBoxColours", "QGroupBox"},   {"Button3", "QPushButton"},
+        {"Shape3", "QWidget"},            {"Shape5", "QWidget"},              {"cbZSFarbe", "QCheckBox"},
+        {"cbSchatten", "QCheckBox"},      {"Button4", "QPushButton"},         {"Shape4", "QWidget"},
+        {"Shape6", "QWidget"},            {"cbZKFarbe", "QCheckBox"},         {"cbKonturtransparenz", "QCheckBox"},
+        {"Button2", "QPushButton"},       {"Shape1", "QWidget"},              {"Shape7", "QWidget"},
+        {"cbZFarbe", "QCheckBox"},        {"cbTBack", "QCheckBox"},           {"GroupBoxAffirmations", "QGroupBox"},
+        {"Label16", "QLabel"},            {"Edit5", "QLineEdit"},             {"Image1", "QWidget"},
+        {"Image4", "QWidget"},            {"Image5", "QWidget"},              {"Image3", "QWidget"},
+        {"Image6", "QWidget"},            {"Image7", "QWidget"},              {"Image9", "QWidget"},
+        {"Image15", "QWidget"},           {"Memo2", "QTextEdit"},             {"Label10", "QLabel"},
+        {"Label15", "QLabel"},            {"Image11", "QWidget"},             {"GroupBoxDisplay", "QGroupBox"}};
+    for (const NamedControl& control : controls) {
+        const auto found = dialog->findChildren<QWidget*>(QString::fromLatin1(control.name));
+        ASSERT_EQ(found.size(), 1) << control.name;
+        EXPECT_TRUE(found.front()->inherits(control.kind)) << control.name << " is " << found.front()->metaObject()->className();
+    }
+}
+
+TEST_F(ConfigDialogTest, ThePagesShowTheirCaptionsInTheirGroups) {
+    model.show();
+    const std::pair<const char*, const std::string&> groups[] = {
+        {"GroupBoxDisplay", model.GroupBoxDisplayCaption},   {"GroupBoxPreview", model.GroupBoxPreviewCaption},
+        {"GroupBoxFont", model.GroupBoxFontCaption},         {"GroupBoxColours", model.GroupBoxColoursCaption},
+        {"GroupBoxAffirmations", model.GroupBoxAffirmationsCaption}};
+    for (const auto& [name, caption] : groups)
+        EXPECT_EQ(dialog->findChild<QGroupBox*>(name)->title().toStdString(), caption) << name;
+    EXPECT_EQ(dialog->findChild<QGroupBox*>("GroupBoxColours")->title(), " Farben  ");
+    EXPECT_EQ(dialog->findChild<QCheckBox*>("cbSCRPause")->text(), "Pause if screensaver is running");
+    EXPECT_EQ(dialog->findChild<QLabel*>("Label13")->text(), "Count: ");
 }
 
 TEST_F(ConfigDialogTest, TypingChangesTheAffirmation) {

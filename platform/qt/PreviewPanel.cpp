@@ -1,0 +1,28 @@
+#include "platform/qt/PreviewPanel.h"
+
+#include <QPainter>
+
+#include "dialog/TfrmConfig.h"
+#include "platform/qt/HintPainter.h"
+#include "platform/qt/QtConversions.h"
+
+namespace solvane::qt {
+namespace {
+// The backdrop reaches a little beyond the panel on every side but the left.
+const QRect BackdropBounds(0, -8, 449, 108);
+}  // namespace
+
+PreviewPanel::PreviewPanel(const TfrmConfig& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("Panel2"));
+}
+
+void PreviewPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    painter.fillRect(rect(), QColor::fromRgb(PanelColour));
+    if (model_.Shape2.visible()) painter.fillRect(BackdropBounds, toQColor(model_.Shape2.colour()));
+    const HintLayers layers{&model_.Label11, &model_.Label2, &model_.Label3, &model_.Label4, &model_.Label5, &model_.Label1};
+    paintHintLayers(painter, layers, true);
+}
+
+}  // namespace solvane::qt
