@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QThread>
 #include <chrono>
 #include <thread>
 
@@ -18,8 +19,10 @@ void QtEventLoop::run() {
 
 void QtEventLoop::quit() {
     quitRequested_ = true;
-    // Ends a running loop; without one, run() sees the flag.
-    QCoreApplication::exit(0);
+    // Ends the running loops; without one, run() sees the flag. Asking Qt to exit
+    // with no loop running would leave the request pending, and the next modal
+    // dialog's loop would end at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void QtEventLoop::post(std::function<void()> action) {

@@ -22,15 +22,7 @@ struct DialogFixture : ::testing::Test {
 
     void SetUp() override {
         ASSERT_NE(dialog, nullptr);
-        clearPendingQuit();
         model.show();
-    }
-    // QCoreApplication::exit() called while no loop runs (as a test of the event loop
-    // may do) leaves a quit pending that ends every later modal loop at once. One
-    // turn of the application's own loop clears it, so the choosers here can open.
-    static void clearPendingQuit() {
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QApplication::exec();
     }
     void TearDown() override {
         if (h.program.config().visible()) h.program.config().close();

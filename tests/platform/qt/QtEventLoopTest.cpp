@@ -1,6 +1,7 @@
 #include "platform/qt/QtEventLoop.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <vector>
@@ -22,10 +23,19 @@ struct Rescue {
     }
 };
 
-TEST(QtEventLoop, QuitBeforeRunReturnsAtOnce) {
+TEST(QtEventLoop, QuitBeforeRunReturnsAtOnceAndLeavesOtherLoopsAlone) {
     QtEventLoop loop;
     Rescue rescue;
     loop.quit();
+    // A modal loop opened meanwhile (a message box, a chooser) must not end at once.
+    QEventLoop modal;
+    bool modalRanItsCourse = false;
+    QTimer::singleShot(20, [&] {
+        modalRanItsCourse = true;
+        modal.quit();
+    });
+    modal.exec();
+    EXPECT_TRUE(modalRanItsCourse);
     loop.run();
     EXPECT_FALSE(rescue.needed);
 }
