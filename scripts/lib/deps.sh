@@ -1,0 +1,58 @@
+# shellcheck shell=bash
+# The Debian packages Solvane needs, and the step that installs the missing ones.
+# Sourced by scripts/run and scripts/test; keep the lists here and nowhere else.
+
+# Compiler, build tools and libraries for the program and its unit tests.
+SOLVANE_BUILD_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev googletest
+  libjpeg62-turbo-dev
+  libx11-dev libxss-dev
+)
+
+# A virtual X desktop (display server, tray host, window manager, session bus)
+# and the tools that drive and photograph it; python3 runs the X display tests.
+SOLVANE_DESKTOP_PACKAGES=(
+  xvfb trayer openbox
+  xdotool x11-utils x11-xserver-utils imagemagick
+  dbus-x11 fonts-dejavu-core
+  python3
+)
+
+# Prints the packages among the arguments that are not installed.
+solvane_missing_packages() {
+  local package status
+  for package in "$@"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    if [[ $status != "install ok installed" ]]; then
+      printf '%s\n' "$package"
+    fi
+  done
+}
+
+# Installs the missing packages among the arguments. As root it runs
+# apt-get update once and then apt-get install; otherwise it prints the
+# command to run and returns 1.
+solvane_install_packages() {
+  local missing
+  mapfile -t missing < <(solvane_missing_packages "$@")
+  if ((${#missing[@]} == 0)); then
+    return 0
+  fi
+  if ((EUID != 0)); then
+    echo "Solvane needs these Debian packages, which are not installed: ${missing[*]}" >&2
+    echo "Install them with:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    return 1
+  fi
+  echo "Installing missing Debian packages: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q "${missing[@]}"
+}
+
+# Installs everything the build, the tests and a virtual desktop need.
+solvane_install_all_packages() {
+  solvane_install_packages "${SOLVANE_BUILD_PACKAGES[@]}" "${SOLVANE_DESKTOP_PACKAGES[@]}"
+}
