@@ -67,9 +67,26 @@ bool displayReachable() {
 
 // While the application starts, a fatal Qt error (no usable platform) ends the process
 // with a message instead of a crash.
+// Qt's warnings before a fatal error usually say what is missing; they are shown
+// only when the start fails.
+QString startupWarnings;
+
 void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    std::fprintf(stderr, "solvane: %s\n", message.toLocal8Bit().constData());
-    if (type == QtFatalMsg) std::_Exit(NoDisplayExitCode);
+    if (type != QtFatalMsg) {
+        startupWarnings += QStringLiteral("solvane: ") + message + QLatin1Char('\n');
+        return;
+    }
+    std::fprintf(stderr, "%ssolvane: %s\n", startupWarnings.toLocal8Bit().constData(), message.toLocal8Bit().constData());
+    std::_Exit(NoDisplayExitCode);
+}
+
+// The program writes nothing to the console while it runs: Qt's own notes and
+// warnings are dropped unless SOLVANE_DEBUG is set. A fatal error still says why.
+void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "solvane: %s\n", message.toLocal8Bit().constData());
+        std::abort();
+    }
 }
 
 std::vector<std::string> programArguments() {
@@ -89,7 +106,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Solvane"));
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
-    qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(qEnvironmentVariableIsSet("SOLVANE_DEBUG") ? previousHandler : quietMessageHandler);
     QApplication::setQuitOnLastWindowClosed(false);
 
     using namespace solvane;
