@@ -3,6 +3,8 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace solvane::qt {
 namespace {
 
@@ -20,7 +22,8 @@ TEST_P(TrayToolTipText, StaysAsItIsForAPlainTextHost) { EXPECT_EQ(trayToolTip(Ge
 
 INSTANTIATE_TEST_SUITE_P(Tips, TrayToolTipText,
                          ::testing::Values(QString("Left-Click: Stop / Right-Click: Menu"), QString("<b>bold</b> & <i>"),
-                                           QString("a  &amp;  b"), QString("Links-Klick: Stopp")));
+                                           QString("a  &amp;  b"), QString("Links-Klick: Stopp")),
+                         [](const ::testing::TestParamInfo<QString>& info) { return "Tip" + std::to_string(info.index); });
 
 TEST(TrayToolTip, EmptyStaysEmpty) { EXPECT_TRUE(trayToolTip(QString(), true).isEmpty()); }
 
