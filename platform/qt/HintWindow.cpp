@@ -1,7 +1,9 @@
 #include "platform/qt/HintWindow.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
+#include <chrono>
 
 #include "display/TfrmHint.h"
 #include "platform/qt/QtConversions.h"
@@ -9,17 +11,26 @@
 
 namespace solvane::qt {
 
+namespace {
+// Tools find the affirmation window by this title and instance name.
+constexpr const char* WindowName = "TfrmHint";
+}  // namespace
+
 HintWindow::HintWindow(TfrmHint& model)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      model_(model) {
-    setWindowTitle(QStringLiteral("TfrmHint"));
+      model_(model),
+      inputOverlay_([this] { model_.Label1.userClick(); }) {
+    setWindowTitle(QString::fromLatin1(WindowName));
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Always a window with an alpha channel: a solid background is painted opaquely,
     // a transparent one is left clear for the compositor (or cut away by the shape).
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
-    x11::setInstanceName(*this, "TfrmHint");
+    x11::setInstanceName(*this, WindowName);
+    x11::setWindowName(*this, WindowName);
     composited_ = x11::compositorRunning();
+    const QByteArray tracePath = qgetenv("SOLVANE_TRACE_SHOWINGS");
+    if (!tracePath.isEmpty()) trace_.reset(std::fopen(tracePath.constData(), "a"));
     model_.notifier.setListener([this] { queueRefresh(); });
     refresh();
 }
@@ -27,22 +38,40 @@ HintWindow::HintWindow(TfrmHint& model)
 HintWindow::~HintWindow() { model_.notifier.setListener({}); }
 
 void HintWindow::show() {
-    // The compositing manager may have come or gone since the last showing.
-    composited_ = x11::compositorRunning();
-    refresh();
+    const bool appearing = !isVisible();
+    if (appearing) {
+        trace("show");
+        paintedSinceShow_ = false;
+    }
+    // The showing was drawn when it was composed; draw it again only if the model has
+    // changed since, or the compositing manager has come or gone.
+    const bool composited = x11::compositorRunning();
+    if (composited != composited_ || refreshQueued_) {
+        composited_ = composited;
+        refresh();
+    }
     QWidget::show();
     QWidget::raise();
 }
 
-void HintWindow::hide() { QWidget::hide(); }
+void HintWindow::hide() {
+    const bool disappearing = isVisible();
+    QWidget::hide();
+    updateInputOverlay();
+    if (disappearing) trace("hide");
+}
 
-void HintWindow::makeTopmost() { QWidget::raise(); }
+void HintWindow::makeTopmost() {
+    QWidget::raise();
+    updateInputOverlay();
+}
 
 void HintWindow::refresh() {
     refreshQueued_ = false;
     const QRect bounds = toQRect(model_.bounds);
     if (geometry() != bounds) setGeometry(bounds);
     applyShape();
+    updateInputOverlay();
     update();
 }
 
@@ -58,23 +87,64 @@ HintLayers HintWindow::layers() const {
 
 bool HintWindow::paintsBackground() const { return !model_.backgroundTransparent; }
 
+bool HintWindow::shapedToGlyphs() const { return !paintsBackground() && !composited_; }
+
 void HintWindow::applyShape() {
-    if (paintsBackground() || composited_) {
+    if (!shapedToGlyphs()) {
+        glyphs_ = QImage();
         clearMask();
         return;
     }
-    QRegion glyphs = hintGlyphRegion(layers(), size());
+    // The glyphs are drawn once: their pixels shape the window, and its paint shows them.
+    glyphs_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    glyphs_.fill(Qt::transparent);
+    {
+        QPainter painter(&glyphs_);
+        paintHintLayers(painter, layers(), false);
+    }
+    QRegion shape(QBitmap::fromImage(glyphs_.createAlphaMask()));
     // An empty mask would mean no shape at all; a region outside the window hides it whole.
-    if (glyphs.isEmpty()) glyphs = QRegion(-1, -1, 1, 1);
-    setMask(glyphs);
+    if (shape.isEmpty()) shape = QRegion(-1, -1, 1, 1);
+    setMask(shape);
+}
+
+void HintWindow::updateInputOverlay() {
+    if (isVisible() && paintedSinceShow_ && shapedToGlyphs()) {
+        // Where the window was put: Qt's own idea of its position lags behind the
+        // window manager's moves.
+        inputOverlay_.cover(toQRect(model_.bounds), winId());
+    } else {
+        inputOverlay_.remove();
+    }
+}
+
+bool HintWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Qt writes its own title, with the application's name added, whenever it sets one.
+    const bool titleMayHaveChanged = event->type() == QEvent::WindowTitleChange || event->type() == QEvent::WinIdChange;
+    if (titleMayHaveChanged && testAttribute(Qt::WA_WState_Created) && internalWinId()) {
+        x11::setWindowName(*this, WindowName);
+    }
+    return handled;
 }
 
 void HintWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (paintsBackground()) painter.fillRect(rect(), toQColor(model_.backgroundColour));
-    // Antialiased edges would show a fringe of the wrong colour through a shape.
-    const bool shaped = !paintsBackground() && !composited_;
-    paintHintLayers(painter, layers(), !shaped);
+    {
+        QPainter painter(this);
+        if (paintsBackground()) painter.fillRect(rect(), toQColor(model_.backgroundColour));
+        if (shapedToGlyphs() && glyphs_.size() == size()) {
+            // Drawn without antialiasing: a fringe of the wrong colour would show through a shape.
+            painter.drawImage(0, 0, glyphs_);
+        } else {
+            paintHintLayers(painter, layers(), !shapedToGlyphs());
+        }
+    }
+    if (!paintedSinceShow_) {
+        paintedSinceShow_ = true;
+        trace("painted");
+        // On screen now, and placed by the window manager: the overlay can go above it.
+        QMetaObject::invokeMethod(this, [this] { updateInputOverlay(); }, Qt::QueuedConnection);
+    }
 }
 
 void HintWindow::mousePressEvent(QMouseEvent* event) { event->accept(); }
@@ -82,6 +152,14 @@ void HintWindow::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void HintWindow::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     model_.Label1.userClick();
+}
+
+void HintWindow::trace(const char* what) {
+    if (!trace_) return;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    std::fprintf(trace_.get(), "%s %lld\n", what,
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::fflush(trace_.get());
 }
 
 }  // namespace solvane::qt

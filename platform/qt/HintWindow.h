@@ -1,8 +1,12 @@
 #pragma once
+#include <QImage>
 #include <QWidget>
+#include <cstdio>
+#include <memory>
 
 #include "platform/WindowSystem.h"
 #include "platform/qt/HintPainter.h"
+#include "platform/qt/X11InputOverlay.h"
 
 namespace solvane::qt {
 
@@ -20,6 +24,7 @@ public:
     void refresh() override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -27,13 +32,27 @@ protected:
 private:
     HintLayers layers() const;
     bool paintsBackground() const;
+    bool shapedToGlyphs() const;
     void queueRefresh();
     void applyShape();
+    void updateInputOverlay();
+    void trace(const char* what);
 
     TfrmHint& model_;
     // Without a compositing manager a transparent window is shaped to its glyphs.
     bool composited_ = true;
     bool refreshQueued_ = false;
+    // The layers' glyphs, drawn for the shape, while the window is shaped to them.
+    QImage glyphs_;
+    // Shaped to its glyphs, the window takes clicks only on them; the overlay takes
+    // the clicks on the rest of its rectangle. It is put up once the window is on
+    // screen, when the window manager has placed it.
+    x11::InputOverlay inputOverlay_;
+    bool paintedSinceShow_ = false;
+    // SOLVANE_TRACE_SHOWINGS names a file that gets a line for every step of every
+    // showing, with the monotonic clock's time in nanoseconds: "show" when the window
+    // is asked to appear, "painted" when its first paint is done, "hide" when it goes.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> trace_{nullptr, &std::fclose};
 };
 
 }  // namespace solvane::qt

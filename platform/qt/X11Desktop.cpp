@@ -2,39 +2,50 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <cstring>
 #include <string>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 namespace solvane::qt::x11 {
-namespace {
 
-Display* x11Display() {
+Display* display() {
     auto* app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return app ? app->display() : nullptr;
 }
 
-}  // namespace
-
 bool compositorRunning() {
-    Display* display = x11Display();
-    if (!display) return true;
-    const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(display));
-    const Atom atom = XInternAtom(display, selection.c_str(), False);
-    return XGetSelectionOwner(display, atom) != None;
+    Display* connection = display();
+    if (!connection) return true;
+    const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(connection));
+    const Atom atom = XInternAtom(connection, selection.c_str(), False);
+    return XGetSelectionOwner(connection, atom) != None;
 }
 
 void setInstanceName(QWidget& window, const char* instanceName) {
-    Display* display = x11Display();
-    if (!display) return;
+    Display* connection = display();
+    if (!connection) return;
     std::string className = QGuiApplication::applicationName().toStdString();
     if (className.empty()) className = instanceName;
     XClassHint hint;
     hint.res_name = const_cast<char*>(instanceName);
     hint.res_class = className.data();
-    XSetClassHint(display, static_cast<Window>(window.winId()), &hint);
-    XFlush(display);
+    XSetClassHint(connection, static_cast<Window>(window.winId()), &hint);
+    XFlush(connection);
+}
+
+void setWindowName(QWidget& window, const char* name) {
+    Display* connection = display();
+    if (!connection) return;
+    const auto native = static_cast<Window>(window.winId());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(name);
+    const int length = static_cast<int>(std::strlen(name));
+    XChangeProperty(connection, native, XA_WM_NAME, XA_STRING, 8, PropModeReplace, bytes, length);
+    XChangeProperty(connection, native, XInternAtom(connection, "_NET_WM_NAME", False),
+                    XInternAtom(connection, "UTF8_STRING", False), 8, PropModeReplace, bytes, length);
+    XFlush(connection);
 }
 
 }  // namespace solvane::qt::x11

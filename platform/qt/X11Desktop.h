@@ -1,8 +1,12 @@
 #pragma once
 
 class QWidget;
+typedef struct _XDisplay Display;  // Xlib's connection type
 
 namespace solvane::qt::x11 {
+
+// Qt's own connection to the X server; null when the program does not run on X11.
+Display* display();
 
 // Whether a compositing manager runs on the X screen: it owns the selection
 // _NET_WM_CM_S<screen>. Outside X11 the platform composites, so the answer is yes.
@@ -11,5 +15,10 @@ bool compositorRunning();
 // Gives a top-level widget its own X11 instance name (WM_CLASS res_name), with the
 // application's class, so that tools can tell the program's windows apart.
 void setInstanceName(QWidget& window, const char* instanceName);
+
+// Sets the X11 window title of a top-level widget, WM_NAME and _NET_WM_NAME alike, to
+// exactly `name` (plain ASCII). Qt's own title adds the application's display name to
+// _NET_WM_NAME; this replaces it on the native window until Qt sets the title again.
+void setWindowName(QWidget& window, const char* name);
 
 }  // namespace solvane::qt::x11

@@ -105,6 +105,26 @@ class Screenshot:
         at = (y * self.width + x) * 3
         return tuple(self.rgb[at : at + 3])
 
+    def crop(self, left, top, width, height):
+        """The part of the rectangle that lies on screen, as a Screenshot."""
+        left, top = max(left, 0), max(top, 0)
+        width = max(0, min(width, self.width - left))
+        height = max(0, min(height, self.height - top))
+        stride = self.width * 3
+        rows = (self.rgb[y * stride + left * 3 : y * stride + (left + width) * 3]
+                for y in range(top, top + height))
+        return Screenshot(width, height, b"".join(rows))
+
+    def marked(self, x, y, rgb=(255, 0, 0), arm=3):
+        """A copy with a small cross at (x, y), to show where a click went."""
+        data = bytearray(self.rgb)
+        for d in range(-arm, arm + 1):
+            for px, py in ((x + d, y), (x, y + d)):
+                if 0 <= px < self.width and 0 <= py < self.height:
+                    at = (py * self.width + px) * 3
+                    data[at : at + 3] = bytes(rgb)
+        return Screenshot(self.width, self.height, bytes(data))
+
     def pixels(self, left, top, width, height):
         """Yields (x, y, (r, g, b)) for the part of the rectangle on screen."""
         for y in range(max(top, 0), min(top + height, self.height)):
@@ -148,7 +168,9 @@ class WindowGeometry:
 class VirtualDesktop:
     """Use as a context manager; see the module's description."""
 
-    def __init__(self):
+    def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
+        self.width = width
+        self.height = height
         self.dir = tempfile.mkdtemp(prefix="solvane-x11-")
         self._processes = []  # (name, Popen, log path), oldest first
         self.env = self._sandbox_environment()
@@ -198,7 +220,7 @@ class VirtualDesktop:
             self.spawn(
                 "Xvfb",
                 ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-noreset",
-                 "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+                 "-screen", "0", f"{self.width}x{self.height}x24"],
                 pass_fds=(write_end,),
             )
             os.close(write_end)
@@ -326,10 +348,75 @@ class VirtualDesktop:
                               timeout=scaled(30), check=True).stdout
         return Screenshot.parse_ppm(data)
 
-    def click(self, x, y):
-        self.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"])
+    def click(self, x, y, button=1):
+        self.move_mouse(x, y)
+        self.run(["xdotool", "click", str(button)])
+
+    def mouse_position(self):
+        words = dict(word.split(":", 1) for word in self.run(["xdotool", "getmouselocation"]).split())
+        return int(words["x"]), int(words["y"])
+
+    def move_mouse(self, x, y):
+        # xdotool's --sync waits for a motion that never comes when the mouse is there already.
+        if self.mouse_position() != (x, y):
+            self.run(["xdotool", "mousemove", "--sync", str(x), str(y)])
+
+    def key(self, name):
+        self.run(["xdotool", "key", name])
+
+    def window_types(self, window):
+        """The window's _NET_WM_WINDOW_TYPE atoms, e.g. ["_NET_WM_WINDOW_TYPE_TOOLTIP"]."""
+        text = self.property_text(window, "_NET_WM_WINDOW_TYPE")
+        if "=" not in text:
+            return []
+        return [atom.strip() for atom in text.split("=", 1)[1].split(",")]
+
+    def parent_window(self, window):
+        output = self.run(["xwininfo", "-tree", "-id", str(window)], check=False)
+        for line in output.splitlines():
+            if line.strip().startswith("Parent window id:"):
+                return int(line.split(":")[1].split()[0], 16)
+        return None
+
+    def top_level_windows(self):
+        """Ids of the root window's children, from the top of the stack down."""
+        output = self.run(["xwininfo", "-root", "-children"])
+        ids = []
+        for line in output.split("children:", 1)[-1].splitlines():
+            word = line.strip().split(" ", 1)[0]
+            if word.startswith("0x"):
+                ids.append(int(word, 16))
+        return ids
+
+    # --- monitors ----------------------------------------------------------
+
+    def split_into_monitors(self, monitors):
+        """Divides the one screen into RandR monitors, given as (left, top,
+        width, height), the first one primary; programs started afterwards see
+        them as separate screens."""
+        for number, (left, top, width, height) in enumerate(monitors):
+            # Physical sizes in millimetres for about 96 dots per inch.
+            geometry = f"{width}/{width * 254 // 960}x{height}/{height * 254 // 960}+{left}+{top}"
+            self.run(["xrandr", "--setmonitor", f"monitor{number}", geometry,
+                      "screen" if number == 0 else "none"])
+        listed = self.run(["xrandr", "--listmonitors"])
+        if f"Monitors: {len(monitors)}" not in listed:
+            raise AssertionError(f"the X server did not take the monitors:\n{listed}")
 
     # --- the program's files -----------------------------------------------
+
+    def forget_program_files(self):
+        """Removes what the program keeps between runs (settings, the machine's
+        language value, the font list, its sockets, its log-on entry), so the
+        next start is a first start."""
+        for key, name in (("XDG_CONFIG_HOME", "Marwick"), ("XDG_CONFIG_HOME", "autostart"),
+                          ("XDG_CONFIG_DIRS", "Marwick"), ("XDG_STATE_HOME", "solvane"),
+                          ("XDG_RUNTIME_DIR", "solvane")):
+            shutil.rmtree(os.path.join(self.env[key], name), ignore_errors=True)
+
+    def read_settings(self):
+        with open(self.settings_path(), encoding="utf-8") as text:
+            return json.load(text)
 
     def settings_path(self):
         return os.path.join(self.env["XDG_CONFIG_HOME"], "Marwick", "Marwick's Solvane.json")

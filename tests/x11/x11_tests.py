@@ -5,7 +5,8 @@ new start or "solvane shutdown" ends a running instance.
 
 Environment: SOLVANE_BINARY (the program), SOLVANE_SHOT_DIR (where the
 screenshot of the first affirmation goes), SOLVANE_TEST_TIME_FACTOR
-(stretches deadlines for slow builds). Each test class gets its own desktop.
+(stretches deadlines for slow builds). Each test here gets its own desktop;
+SharedDesktopTestCase, for the other test files, gives a class one desktop.
 """
 
 import os
@@ -67,17 +68,29 @@ class SolvaneTestCase(unittest.TestCase):
         self.addCleanup(self._close_desktop)
 
     def _close_desktop(self):
+        self.print_program_output()
+        self.desktop.close()
+
+    def print_program_output(self):
         # ctest shows this output only when the test fails.
         for process in self.programs:
             log = self.desktop.log_of(process)
             if log.strip():
                 print(f"--- output of solvane (pid {process.pid}) ---\n{log}", file=sys.stderr)
-        self.desktop.close()
 
-    def start_solvane(self, *words):
-        process = self.desktop.spawn("solvane", [self.binary, *words])
+    def start_solvane(self, *words, env=None):
+        process = self.desktop.spawn("solvane", [self.binary, *words],
+                                     env=dict(self.desktop.env, **(env or {})))
         self.programs.append(process)
         return process
+
+    def save_picture(self, shot, name):
+        """Saves a screenshot (or part of one) under `name` in the shot folder."""
+        folder = os.environ.get("SOLVANE_SHOT_DIR")
+        if folder:
+            path = os.path.join(folder, name)
+            shot.save_png(path)
+            print(f"screenshot: {path}")
 
     def wait_for_hint(self, process, timeout):
         """The id of `process`'s affirmation window once it is on screen."""
@@ -93,9 +106,13 @@ class SolvaneTestCase(unittest.TestCase):
 
     def tray_icon(self, process):
         """Geometry of `process`'s tray icon once it is embedded and on screen."""
+        root = self.desktop.root_window()
         for window in self.desktop.search_windows(pid=process.pid, classname="solvane"):
             geometry = self.desktop.geometry(window)
-            if geometry and geometry.viewable and geometry.width >= 16:
+            # The host embeds the icon in a window of its own; the program's
+            # tool tips and menus are top-level windows of the same class.
+            if (geometry and geometry.viewable and geometry.width >= 16
+                    and self.desktop.parent_window(window) != root):
                 return geometry
         return None
 
@@ -137,6 +154,50 @@ class SolvaneTestCase(unittest.TestCase):
         self.desktop.click(*point)
 
 
+class SharedDesktopTestCase(SolvaneTestCase):
+    """Like SolvaneTestCase, but the tests of a class share one desktop, which
+    saves its start-up. Each test begins without the program's files, with the
+    mouse in the bottom left corner, and ends every program it started."""
+
+    desktop_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
+
+    @classmethod
+    def setUpClass(cls):
+        cls.shared_desktop = VirtualDesktop(*cls.desktop_size).__enter__()
+        try:
+            cls.prepare_desktop(cls.shared_desktop)
+        except BaseException:
+            cls.shared_desktop.close()
+            raise
+
+    @classmethod
+    def prepare_desktop(cls, desktop):
+        """Sets up the shared desktop further before the first test."""
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.shared_desktop.close()
+
+    def setUp(self):
+        self.binary = program()
+        self.programs = []
+        self.desktop = self.shared_desktop
+        self.desktop.forget_program_files()
+        self.desktop.move_mouse(0, self.desktop.height - 1)
+        self.addCleanup(self._end_programs)
+
+    def _end_programs(self):
+        self.print_program_output()
+        for process in self.programs:
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+
+
 class FirstAffirmationTest(SolvaneTestCase):
     """A first start without any settings: the default affirmation appears
     about a second later, centred, as black text with a white contour on a
@@ -167,6 +228,11 @@ class FirstAffirmationTest(SolvaneTestCase):
 
         state = self.desktop.property_text(window, "_NET_WM_STATE")
         self.assertIn("_NET_WM_STATE_ABOVE", state, "the affirmation window is not top-most")
+        # Tools find the window by its title: exactly "TfrmHint", in both title properties.
+        self.assertEqual(self.desktop.property_text(window, "WM_NAME").strip(),
+                         'WM_NAME(STRING) = "TfrmHint"')
+        self.assertEqual(self.desktop.property_text(window, "_NET_WM_NAME").strip(),
+                         '_NET_WM_NAME(UTF8_STRING) = "TfrmHint"')
         extents = self.desktop.property_text(window, "_NET_FRAME_EXTENTS")
         if "=" in extents:
             self.assertEqual(extents.split("=")[1].split(), ["0,", "0,", "0,", "0"],

@@ -1,0 +1,150 @@
+#include "platform/qt/X11InputOverlay.h"
+
+#include <QCoreApplication>
+#include <string>
+#include <xcb/xcb.h>
+
+#include "platform/qt/X11Desktop.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace solvane::qt::x11 {
+namespace {
+
+// Buttons 4 to 7 are the wheel's; a turn of the wheel is no click.
+bool isClickButton(xcb_button_t button) { return button < 4 || button > 7; }
+
+}  // namespace
+
+InputOverlay::InputOverlay(std::function<void()> onClick) : onX11_(display() != nullptr), onClick_(std::move(onClick)) {
+    if (onX11_) QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+InputOverlay::~InputOverlay() {
+    if (!onX11_) return;
+    if (QCoreApplication* application = QCoreApplication::instance()) application->removeNativeEventFilter(this);
+    // The connection goes with the application; so do the windows made on it.
+    if (!display()) return;
+    stopFollowing();
+    if (overlay_) XDestroyWindow(display(), overlay_);
+    XFlush(display());
+}
+
+void InputOverlay::cover(const QRect& bounds, WId window) {
+    if (!onX11_ || bounds.isEmpty()) return;
+    Display* connection = display();
+    if (!overlay_) {
+        XSetWindowAttributes attributes{};
+        attributes.override_redirect = True;
+        attributes.event_mask = ButtonPressMask | ButtonReleaseMask;
+        overlay_ = XCreateWindow(connection, DefaultRootWindow(connection), bounds.x(), bounds.y(),
+                                 static_cast<unsigned>(bounds.width()), static_cast<unsigned>(bounds.height()), 0, 0,
+                                 InputOnly, CopyFromParent, CWOverrideRedirect | CWEventMask, &attributes);
+        // A name for tools: the application's class, an instance name of its own.
+        std::string className = QCoreApplication::applicationName().toStdString();
+        XClassHint hint;
+        hint.res_name = const_cast<char*>("TfrmHintInput");
+        hint.res_class = className.data();
+        XSetClassHint(connection, overlay_, &hint);
+    } else {
+        XMoveResizeWindow(connection, overlay_, bounds.x(), bounds.y(), static_cast<unsigned>(bounds.width()),
+                          static_cast<unsigned>(bounds.height()));
+    }
+    const auto native = static_cast<unsigned long>(window);
+    follow(topLevelOf(native), native);
+    stackAboveTopLevel();
+    if (!mapped_) XMapWindow(connection, overlay_);
+    mapped_ = true;
+    XFlush(connection);
+}
+
+void InputOverlay::remove() {
+    if (!onX11_ || !mapped_) return;
+    XUnmapWindow(display(), overlay_);
+    mapped_ = false;
+    stopFollowing();
+    XFlush(display());
+}
+
+unsigned long InputOverlay::topLevelOf(unsigned long window) const {
+    Display* connection = display();
+    const Window root = DefaultRootWindow(connection);
+    Window current = window;
+    for (;;) {
+        Window rootReturn = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(connection, current, &rootReturn, &parent, &children, &count)) return 0;
+        if (children) XFree(children);
+        if (parent == root || parent == 0) return current;
+        current = parent;
+    }
+}
+
+void InputOverlay::follow(unsigned long topLevel, unsigned long window) {
+    if (topLevel == topLevel_) return;
+    stopFollowing();
+    topLevel_ = topLevel;
+    // The window manager's frame is restacked without a word to the window inside it:
+    // watch the frame itself. The program's own window keeps the event mask Qt gave it.
+    if (topLevel_ && topLevel_ != window) {
+        XSelectInput(display(), topLevel_, StructureNotifyMask);
+        watchingTopLevel_ = true;
+    }
+}
+
+void InputOverlay::stopFollowing() {
+    if (watchingTopLevel_) XSelectInput(display(), topLevel_, NoEventMask);
+    watchingTopLevel_ = false;
+    topLevel_ = 0;
+}
+
+void InputOverlay::stackAboveTopLevel() {
+    if (!topLevel_) {
+        XRaiseWindow(display(), overlay_);
+        return;
+    }
+    XWindowChanges changes{};
+    changes.sibling = topLevel_;
+    changes.stack_mode = Above;
+    XConfigureWindow(display(), overlay_, CWSibling | CWStackMode, &changes);
+}
+
+bool InputOverlay::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t" || !overlay_) return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & 0x7f) {
+    case XCB_BUTTON_PRESS: {
+        const auto* press = static_cast<const xcb_button_press_event_t*>(message);
+        return press->event == overlay_;
+    }
+    case XCB_BUTTON_RELEASE: {
+        const auto* release = static_cast<const xcb_button_release_event_t*>(message);
+        if (release->event != overlay_) return false;
+        if (mapped_ && isClickButton(release->detail) && onClick_) onClick_();
+        return true;
+    }
+    case XCB_CONFIGURE_NOTIFY: {
+        const auto* configure = static_cast<const xcb_configure_notify_event_t*>(message);
+        if (mapped_ && watchingTopLevel_ && configure->window == topLevel_) {
+            stackAboveTopLevel();
+            XFlush(display());
+        }
+        return false;
+    }
+    case XCB_DESTROY_NOTIFY: {
+        const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (watchingTopLevel_ && destroyed->window == topLevel_) {
+            watchingTopLevel_ = false;
+            topLevel_ = 0;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+}  // namespace solvane::qt::x11
