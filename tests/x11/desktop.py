@@ -36,6 +36,17 @@ def _die_with_parent():
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM, 0, 0, 0)
 
 
+def end_process(process):
+    """Asks a process to end, and kills it when it has not ended 5 s later."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 def scaled(seconds):
     return seconds * TIME_FACTOR
 
@@ -260,14 +271,8 @@ class VirtualDesktop:
         wait_until(lambda: self.search_windows(classname="trayer", visible=False), scaled(15), "the tray host")
 
     def close(self):
-        for name, process, _log in reversed(self._processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+        for _name, process, _log in reversed(self._processes):
+            end_process(process)
         self._processes = []
         shutil.rmtree(self.dir, ignore_errors=True)
 

@@ -16,7 +16,7 @@ import sys
 import time
 import unittest
 
-from desktop import (ROOT_COLOUR, SCREEN_HEIGHT, SCREEN_WIDTH, VirtualDesktop, scaled,
+from desktop import (end_process, ROOT_COLOUR, SCREEN_HEIGHT, SCREEN_WIDTH, VirtualDesktop, scaled,
                      wait_until)
 
 HINT_TITLE = "TfrmHint"
@@ -189,13 +189,7 @@ class SharedDesktopTestCase(SolvaneTestCase):
     def _end_programs(self):
         self.print_program_output()
         for process in self.programs:
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            end_process(process)
 
 
 class FirstAffirmationTest(SolvaneTestCase):
