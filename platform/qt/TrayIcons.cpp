@@ -10,12 +10,11 @@ namespace {
 
 constexpr int IconSizes[] = {16, 22, 24, 32, 48};
 
-// A sun half risen over a horizon, with rays; drawn in a 16-unit square.
-void drawSun(QPainter& painter) {
+// A sun half risen over a horizon, with rays; drawn in a 16-unit square with the
+// given pen. The disc is filled white in both passes.
+void drawSunStrokes(QPainter& painter, const QPen& pen) {
     const QPointF centre(8.0, 10.5);
-    QPen outline(Qt::black, 1.3);
-    outline.setCapStyle(Qt::RoundCap);
-    painter.setPen(outline);
+    painter.setPen(pen);
     for (int ray = 0; ray < 5; ++ray) {
         const double angle = qDegreesToRadians(180.0 + 22.5 + 33.75 * ray);
         const QPointF direction(std::cos(angle), std::sin(angle));
@@ -30,6 +29,18 @@ void drawSun(QPainter& painter) {
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(QPointF(1.0, 10.5), QPointF(15.0, 10.5));
     painter.drawLine(QPointF(3.5, 13.0), QPointF(12.5, 13.0));
+}
+
+// The black emblem over a wider light halo of the same strokes: the black reads on
+// light panels, the halo on dark ones, where black alone would vanish.
+void drawSun(QPainter& painter) {
+    QPen halo(QColor(255, 255, 255, 235), 3.1);
+    halo.setCapStyle(Qt::RoundCap);
+    halo.setJoinStyle(Qt::RoundJoin);
+    drawSunStrokes(painter, halo);
+    QPen outline(Qt::black, 1.3);
+    outline.setCapStyle(Qt::RoundCap);
+    drawSunStrokes(painter, outline);
 }
 
 // A red ring with a bar from top left to bottom right.

@@ -1,6 +1,8 @@
 #include "platform/qt/TrayIcons.h"
 
 #include <QImage>
+#include <QPainter>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace solvane::qt {
@@ -48,6 +50,29 @@ TEST_P(TrayIconSize, StoppedAddsARedProhibitionSign) {
 TEST_P(TrayIconSize, NoneIsClear) {
     const Census none = census(platform::TrayImage::None, GetParam());
     EXPECT_EQ(none.dark + none.red, 0);
+}
+
+// The pixels of the icon, laid over a panel of the given grey, that stand out from the
+// panel by a clear step in brightness.
+int contrastingPixels(platform::TrayImage image, int size, int panelGrey) {
+    QImage panel(size, size, QImage::Format_ARGB32);
+    panel.fill(QColor(panelGrey, panelGrey, panelGrey));
+    {
+        QPainter painter(&panel);
+        painter.drawPixmap(0, 0, trayIcon(image).pixmap(size, size));
+    }
+    int count = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (std::abs(qGray(panel.pixel(x, y)) - panelGrey) > 100) ++count;
+    return count;
+}
+
+TEST_P(TrayIconSize, RunningReadsOnDarkPanelsAsOnLightOnes) {
+    const int onLight = contrastingPixels(platform::TrayImage::Running, GetParam(), 235);
+    const int onDark = contrastingPixels(platform::TrayImage::Running, GetParam(), 30);
+    // Black strokes alone leave only the half-disc on a dark panel, far less than half.
+    EXPECT_GT(onDark * 10, onLight * 8) << "light panel " << onLight << ", dark panel " << onDark;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, TrayIconSize, ::testing::Values(16, 22, 24, 32, 48));
