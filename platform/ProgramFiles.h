@@ -15,6 +15,9 @@ public:
     virtual std::string fontListPath() = 0;
     // The help file shown by the Help item.
     virtual std::string helpFilePath() = 0;
+    // Path of a page that ships with the program, by its place in the pages folder
+    // ("en/tutorial.html"); the installed place when it is found nowhere.
+    virtual std::string pagePath(const std::string& relativePath) = 0;
     // Path of a language file by its bare name, or nothing when no such file is found.
     virtual std::optional<std::string> findLanguageFile(const std::string& fileName) = 0;
 

@@ -92,14 +92,15 @@ std::int32_t findInstallerLanguage(platform::KeyStore& store) {
 }
 
 void setUpLanguage(Program& program, platform::TextConverter& converter) {
-    program.texts = UiTexts{};  // English texts and the English web pages
+    program.texts = UiTexts{};  // English texts
+    program.texts.pages = shippedWebPages(program.platform.files, PageLanguage::English);
 
     const std::int32_t language = findInstallerLanguage(program.platform.store);
     if (language == GermanLanguage) {
         TfrmConfig& config = program.config();
         config.tabCaption[static_cast<int>(ConfigPage::Thanks)] = "Danke";
         config.germanPictures = true;
-        program.texts.pages = germanWebPages();
+        program.texts.pages = shippedWebPages(program.platform.files, PageLanguage::German);
         ApplyLanguageTexts(program, germanLanguageTable());
         return;
     }

@@ -3,6 +3,10 @@
 
 namespace solvane {
 
+namespace platform {
+class ProgramFiles;
+}
+
 // The web addresses of the maker's pages, one set per interface language.
 struct WebPages {
     std::string ProductPage;
@@ -11,8 +15,14 @@ struct WebPages {
     std::string BoardLink[6];  // BoardLink1 to BoardLink6: top left, top middle, top right, bottom left, ...
 };
 
-const WebPages& englishWebPages();
-const WebPages& germanWebPages();
+// The maker's pages ship with the program as HTML files; the addresses are file://
+// addresses of the installed copies, German where the interface is German.
+enum class PageLanguage { English, German };
+WebPages shippedWebPages(platform::ProgramFiles& files, PageLanguage language);
+
+// A local path as a file:// address: every byte outside the unreserved characters and
+// the separators is percent-encoded, backslashes become slashes.
+std::string fileAddress(const std::string& path);
 
 // The interface texts needed after start-up, English until a language replaces them.
 struct UiTexts {
@@ -22,7 +32,7 @@ struct UiTexts {
     std::string TipStop = "Left-Click: Stop / Right-Click: Menu";
     std::string DefaultAffirmation = "I know what I love to do and I do it.";
     std::string MonitorWord = "Monitor";
-    WebPages pages = englishWebPages();
+    WebPages pages;  // set with the language at start-up
 };
 
 }  // namespace solvane

@@ -112,6 +112,7 @@ public:
     std::string executablePath() override { return executable; }
     std::string fontListPath() override { return "/home/user/.local/state/solvane/fontlist.tmp"; }
     std::string helpFilePath() override { return "/opt/solvane/bin/readme.txt"; }
+    std::string pagePath(const std::string& relativePath) override { return "/opt/solvane/bin/pages/" + relativePath; }
     std::optional<std::string> findLanguageFile(const std::string& fileName) override {
         const std::string path = "/opt/solvane/bin/" + fileName;
         if (files.count(path)) return path;

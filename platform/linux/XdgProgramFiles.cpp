@@ -62,6 +62,11 @@ std::string XdgProgramFiles::helpFilePath() {
     return besideOrShared(QStringLiteral("readme.txt"), false, &found).toStdString();
 }
 
+std::string XdgProgramFiles::pagePath(const std::string& relativePath) {
+    bool found = false;
+    return besideOrShared(QStringLiteral("pages/") + toQString(relativePath), false, &found).toStdString();
+}
+
 std::optional<std::string> XdgProgramFiles::findLanguageFile(const std::string& fileName) {
     const QString name = toQString(fileName);
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") ||

@@ -24,6 +24,8 @@ public:
     std::string executablePath() override;
     std::string fontListPath() override;
     std::string helpFilePath() override;
+    // Pages live in a "pages" folder beside the executable or in share/solvane.
+    std::string pagePath(const std::string& relativePath) override;
     // Only a bare file name is looked up; a name with a folder in it finds nothing.
     std::optional<std::string> findLanguageFile(const std::string& fileName) override;
 

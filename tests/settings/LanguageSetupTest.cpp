@@ -35,7 +35,7 @@ std::string numberedFile(int count, const std::string& prefix = "T") {
 void expectEnglish(ProgramHarness& h) {
     EXPECT_EQ(h.program.texts.MenuStop, "&Stop");
     EXPECT_EQ(h.program.texts.MonitorWord, "Monitor");
-    EXPECT_EQ(h.program.texts.pages.ProductPage, englishWebPages().ProductPage);
+    EXPECT_EQ(h.program.texts.pages.ProductPage, "file:///opt/solvane/bin/pages/en/product.html");
     EXPECT_EQ(h.main().StartStopp1.caption(), "&Stop");
     EXPECT_EQ(h.main().Beenden1.caption(), "&Exit");
     EXPECT_EQ(h.main().TrayIcon1.ToolTip(), "Left-Click: Stop / Right-Click: Menu");
@@ -161,9 +161,9 @@ TEST(LanguageSetupTest, GermanUsesTheBuiltInTableAndNeverAGermanFile) {
     EXPECT_EQ(texts.TipStart, "Linksklick: Start / Rechtsklick: Men\xC3\xBC");
     EXPECT_EQ(texts.MonitorWord, "Bildschirm");
     EXPECT_EQ(texts.DefaultAffirmation, "Ich schreite mit Leichtigkeit voran.");
-    EXPECT_EQ(texts.pages.ProductPage, germanWebPages().ProductPage);
-    EXPECT_EQ(texts.pages.TutorialPage, germanWebPages().TutorialPage);
-    EXPECT_EQ(texts.pages.BoardLink[3], germanWebPages().BoardLink[3]);
+    EXPECT_EQ(texts.pages.ProductPage, "file:///opt/solvane/bin/pages/de/produkt.html");
+    EXPECT_EQ(texts.pages.TutorialPage, "file:///opt/solvane/bin/pages/de/anleitung.html");
+    EXPECT_EQ(texts.pages.BoardLink[3], "file:///opt/solvane/bin/pages/de/naturfotos.html");
     EXPECT_EQ(h.main().StartStopp1.caption(), "&Stopp");
     EXPECT_EQ(h.main().FarbeSchrift1.caption(), "&Farbe && Schrift...");
     EXPECT_EQ(h.main().Beenden1.caption(), "&Beenden");
@@ -200,7 +200,7 @@ TEST(LanguageSetupTest, AliasIdentifiersLoadTheSameFile) {
         h.fake.files.files[LanguageFolder + c.fileName] = numberedFile(78, std::string(c.fileName) + ":");
         h.start();
         EXPECT_EQ(h.program.texts.MonitorWord, std::string(c.fileName) + ":60") << c.identifier;
-        EXPECT_EQ(h.program.texts.pages.ProductPage, englishWebPages().ProductPage) << c.identifier;
+        EXPECT_EQ(h.program.texts.pages.ProductPage, "file:///opt/solvane/bin/pages/en/product.html") << c.identifier;
         EXPECT_EQ(h.config().tabCaption[5], "Thanks") << c.identifier;
         EXPECT_FALSE(h.config().germanPictures) << c.identifier;
     }
@@ -385,7 +385,7 @@ TEST(ApplyLanguageTextsTest, PutsEveryLineInItsPlace) {
     EXPECT_EQ(c.tabCaption[0], "Links");
     EXPECT_EQ(c.tabCaption[4], "About");
     EXPECT_EQ(c.tabCaption[5], "Thanks");
-    EXPECT_EQ(t.pages.ProductPage, englishWebPages().ProductPage);
+    EXPECT_EQ(t.pages.ProductPage, "file:///opt/solvane/bin/pages/en/product.html");
 }
 
 TEST(ApplyLanguageTextsTest, EqualStartAndStopTextsKeepTheEnglishPairSoTheCycleCanBeStartedAgain) {

@@ -51,16 +51,21 @@ TEST_F(XdgProgramFilesTest, FontListLivesInTheStateFolderWhichTheWriteCreates) {
 TEST_F(XdgProgramFilesTest, ShippedFilesAreFoundBesideTheExecutableFirstThenBelowThePrefix) {
     EXPECT_EQ(files.helpFilePath(), at("prefix/share/solvane/readme.txt")) << "the installed place when none is there";
     EXPECT_EQ(files.findLanguageFile("welsh.txt"), std::nullopt);
+    EXPECT_EQ(files.pagePath("de/buch.html"), at("prefix/share/solvane/pages/de/buch.html"));
 
     makeFile("prefix/share/solvane/readme.txt");
     makeFile("prefix/share/solvane/welsh.txt");
+    makeFile("prefix/share/solvane/pages/de/buch.html");
     EXPECT_EQ(files.helpFilePath(), at("prefix/share/solvane/readme.txt"));
     EXPECT_EQ(files.findLanguageFile("welsh.txt"), at("prefix/share/solvane/welsh.txt"));
+    EXPECT_EQ(files.pagePath("de/buch.html"), at("prefix/share/solvane/pages/de/buch.html"));
 
     makeFile("prefix/bin/readme.txt");
     makeFile("prefix/bin/welsh.txt");
+    makeFile("prefix/bin/pages/de/buch.html");
     EXPECT_EQ(files.helpFilePath(), at("prefix/bin/readme.txt"));
     EXPECT_EQ(files.findLanguageFile("welsh.txt"), at("prefix/bin/welsh.txt"));
+    EXPECT_EQ(files.pagePath("de/buch.html"), at("prefix/bin/pages/de/buch.html"));
 }
 
 TEST_F(XdgProgramFilesTest, LanguageFileNamesCannotReachOtherFolders) {
