@@ -127,6 +127,11 @@ public:
         }
         return found->second.substr(0, maxBytes);
     }
+    std::optional<std::string> readAt(const std::string& path, std::size_t offset, std::size_t maxBytes) override {
+        std::optional<std::string> whole = read(path, std::string::npos);
+        if (!whole) return std::nullopt;
+        return offset < whole->size() ? whole->substr(offset, maxBytes) : std::string();
+    }
     bool writeAtomically(const std::string& path, const std::string& content) override {
         if (failWrites) return false;
         files[path] = content;
