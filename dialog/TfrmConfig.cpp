@@ -29,7 +29,8 @@ void TfrmConfig::setDesignState() {
     Button9.caption = "OK";
     Button10.caption = "Cancel";
 
-    cbAutorun.caption = "Run Solvane at Windows startup";
+    // The log-on start is the platform's, and so is the name of its moment.
+    cbAutorun.caption = program_.platform.autostart.boxCaption();
     cbAutorun.setChecked(true);
     cbVersteckt.caption = "Hide";
     Label14.setCaption("Display time (ca.):");

@@ -144,6 +144,8 @@ public:
     std::optional<std::string> command;  // path and word, as log-on would run them
     bool failWrites = false;
     int removals = 0;
+    std::string caption = "Run Solvane at log-in";
+    std::string boxCaption() const override { return caption; }
     bool exists() override { return command.has_value(); }
     void write(const std::string& executablePath, const std::string& word) override {
         if (failWrites) throw std::runtime_error("The autostart folder is not writable.");
