@@ -22,11 +22,16 @@ TfrmConfig::TfrmConfig(Program& program)
 
 TfrmConfig::~TfrmConfig() = default;
 
+// Every control that holds a setting starts with that setting's default: a load that
+// stops at a value of the wrong type leaves the values after it as they are, and so
+// the first load leaves them at their defaults, which the next save stores.
 void TfrmConfig::setDesignState() {
     Button9.caption = "OK";
     Button10.caption = "Cancel";
 
-    cbAutorun.caption = "Run Solvane at Windows startup";
+    // The log-on start is the platform's, and so is the name of its moment.
+    cbAutorun.caption = program_.platform.autostart.boxCaption();
+    cbAutorun.setChecked(true);
     cbVersteckt.caption = "Hide";
     Label14.setCaption("Display time (ca.):");
     Label32.setCaption("Seconds");
@@ -39,15 +44,16 @@ void TfrmConfig::setDesignState() {
     cbMultiple.caption = "Multiple Affirmations";
     cbSCRPause.caption = "Pause if screensaver is running";
     Label13.setCaption("Count: ");
-    Edit1.setText("00");
+    // The fields show the bars' default positions, 2700 ms and 18 s.
+    Edit1.setText("2");
     Edit1.maxLength = 2;
-    Edit4.setText("000");
+    Edit4.setText("700");
     Edit4.maxLength = 3;
-    Edit3.setText("00");
+    Edit3.setText("0");
     Edit3.maxLength = 2;
-    Edit2.setText("00");
+    Edit2.setText("18");
     Edit2.maxLength = 2;
-    Edit8.setText("0000");
+    Edit8.setText("03");
     Edit8.maxLength = 4;
 
     Button6.caption = "Choose font...";
@@ -64,6 +70,7 @@ void TfrmConfig::setDesignState() {
     cbSchatten.caption = "Shadow";
     cbKonturtransparenz.caption = "Transparency";
     cbTBack.caption = "Transparency";
+    cbTBack.setChecked(true);
     Shape3.setColour(0x000000);
     Shape4.setColour(0xFFFFFF);
     Shape1.setColour(0xFFFFFF);
@@ -79,12 +86,19 @@ void TfrmConfig::setDesignState() {
     }
     Label11.setVisible(false);
     LabelToSaveFontWhileDialogIsOpen = sampleFont;
+    // The display draws with the preview text's font: it starts as the chosen font.
+    Label1.setFont(FontDialog1Font);
 
     Label10.setCaption("\u00A9 Marwick \u2013 visit the home of Solvane");
     Label15.setCaption("solvane.marwick.example");
 
     Label16.setCaption("Single affirmation:");
     Edit5.setText("I know what I love to do and I do it.");
+
+    // The boxes' reactions, for their default states.
+    cbAutorunClick();
+    cbMultipleClick();
+    cbTBackClick();
 }
 
 void TfrmConfig::bindHandlers() {
@@ -139,6 +153,8 @@ void TfrmConfig::bindHandlers() {
 void TfrmConfig::FormCreate() {
     view_ = program_.platform.windows.createDialogView(*this);
     setUpLanguage(program_);
+    // The default sentence is the chosen language's.
+    Edit5.setText(program_.texts.DefaultAffirmation);
     LoadSettings(program_);
 }
 

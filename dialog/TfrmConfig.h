@@ -62,13 +62,13 @@ public:
     Label Label32{&notifier};         // "Seconds"
     EditField Edit4{&notifier};       // display time, milliseconds
     Label Label33{&notifier};         // "Milliseconds"
-    TrackBar tbAnzeige{&notifier, 50, 59999, 500};  // display time in ms
+    TrackBar tbAnzeige{&notifier, 50, 59999, 2700};  // display time in ms
     Label Label12{&notifier};                       // "Pause (ca.):"
     EditField Edit3{&notifier};                     // pause, whole minutes
     Label Label20{&notifier};                       // "Minutes"
     EditField Edit2{&notifier};                     // pause, seconds
     Label Label21{&notifier};                       // "Seconds"
-    TrackBar tbAnzeigeIntervall{&notifier, 5, 5999, 23};  // pause in s
+    TrackBar tbAnzeigeIntervall{&notifier, 5, 5999, 18};  // pause in s
     CheckBox cbVollbild{&notifier};                       // full screen
     CheckBox cbStartWithPause{&notifier};
     CheckBox cbMultiple{&notifier};  // several affirmations per run

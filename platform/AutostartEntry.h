@@ -13,6 +13,9 @@ public:
     virtual void write(const std::string& executablePath, const std::string& word) = 0;
     // Removes the entry. Throws on failure.
     virtual void remove() = 0;
+    // The built-in English caption of the dialog's box that asks for this entry: it
+    // names the moment at which this system runs it. A language file replaces it.
+    virtual std::string boxCaption() const = 0;
 };
 
 }  // namespace solvane::platform

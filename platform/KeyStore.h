@@ -22,6 +22,9 @@ public:
     virtual ~StoreKey() = default;
     virtual bool valueExists(const std::string& name) = 0;
     virtual std::int32_t readInteger(const std::string& name) = 0;
+    // A check box's 0/1 value: set when the integer is not zero. A store with a
+    // yes/no type of its own also takes that type here, and only here.
+    virtual bool readFlag(const std::string& name) { return readInteger(name) != 0; }
     virtual std::string readText(const std::string& name) = 0;
     virtual void writeInteger(const std::string& name, std::int32_t value) = 0;
     virtual void writeText(const std::string& name, const std::string& value) = 0;

@@ -25,6 +25,9 @@ public:
     virtual bool remove(const std::string& path) = 0;
     // At most maxBytes of the file; nothing when it cannot be read.
     virtual std::optional<std::string> read(const std::string& path, std::size_t maxBytes) = 0;
+    // At most maxBytes of the file from byte `offset` on, fewer only where the file
+    // ends (none at or past its end); nothing when it cannot be read.
+    virtual std::optional<std::string> readAt(const std::string& path, std::size_t offset, std::size_t maxBytes) = 0;
     // Replaces the file atomically; false when it could not be written.
     virtual bool writeAtomically(const std::string& path, const std::string& content) = 0;
 };

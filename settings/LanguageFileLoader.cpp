@@ -1,7 +1,9 @@
 #include "settings/LanguageFileLoader.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ProgramFiles.h"
@@ -13,23 +15,93 @@ namespace {
 
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 
-// Splits raw bytes into at most `limit` lines. Every code page a language file may
-// use keeps CR and LF as single bytes, so this works before decoding. When the bytes
-// were cut off by the read limit, a last line without its break is incomplete and dropped.
-std::vector<std::string> splitLines(const std::string& bytes, bool cutOff, std::size_t limit) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size() && lines.size() < limit) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            if (!cutOff) lines.push_back(bytes.substr(start));
+// Collects at most `wanted` lines from the file's bytes, fed piece by piece. Every
+// code page a language file may use keeps CR and LF as single bytes, so this works
+// before decoding. A line longer than LanguageLineLimit is not kept: it reads "#".
+class LineCollector {
+public:
+    explicit LineCollector(std::size_t wanted) : wanted_(wanted) {}
+
+    bool full() const { return lines_.size() >= wanted_; }
+
+    void feed(std::string_view bytes) {
+        std::size_t start = 0;
+        // A CR that ended the last piece and an LF that starts this one are one break.
+        if (afterCarriageReturn_ && !bytes.empty() && bytes.front() == '\n') start = 1;
+        afterCarriageReturn_ = false;
+        while (start < bytes.size() && !full()) {
+            const std::size_t end = bytes.find_first_of("\r\n", start);
+            if (end == std::string_view::npos) {
+                append(bytes.substr(start));
+                return;
+            }
+            append(bytes.substr(start, end - start));
+            endLine();
+            start = end + 1;
+            if (bytes[end] == '\r') {
+                if (start == bytes.size()) afterCarriageReturn_ = true;
+                else if (bytes[start] == '\n') ++start;
+            }
+        }
+    }
+
+    // The lines read. A last line without its break counts when the file ended there;
+    // when the file was cut off instead, that line is incomplete and dropped.
+    std::vector<std::string> finish(bool fileEnded) {
+        if (fileEnded && !full() && (!line_.empty() || overLong_)) endLine();
+        return std::move(lines_);
+    }
+
+private:
+    void append(std::string_view part) {
+        if (overLong_) return;
+        if (line_.size() + part.size() > LanguageLineLimit) {
+            overLong_ = true;
+            std::string().swap(line_);
+            return;
+        }
+        line_.append(part);
+    }
+    void endLine() {
+        lines_.push_back(overLong_ ? std::string("#") : std::move(line_));
+        line_.clear();
+        overLong_ = false;
+    }
+
+    std::size_t wanted_;
+    std::vector<std::string> lines_;
+    std::string line_;
+    bool overLong_ = false;
+    bool afterCarriageReturn_ = false;
+};
+
+// The file's first `wanted` lines, or nothing when it cannot be read. Only one piece
+// of the file is held at a time.
+std::optional<std::vector<std::string>> readLines(platform::ProgramFiles& files, const std::string& path,
+                                                  std::size_t wanted) {
+    constexpr std::size_t PieceBytes = 64 * 1024;
+    LineCollector collector(wanted);
+    std::size_t offset = 0;
+    bool fileEnded = false;
+    while (!collector.full()) {
+        if (offset >= LanguageFileScanLimit) {
+            // Looked at enough; one byte more tells whether the file ends here.
+            const std::optional<std::string> more = files.readAt(path, offset, 1);
+            if (!more) return std::nullopt;
+            fileEnded = more->empty();
             break;
         }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
+        const std::size_t ask = std::min(PieceBytes, LanguageFileScanLimit - offset);
+        const std::optional<std::string> piece = files.readAt(path, offset, ask);
+        if (!piece) return std::nullopt;
+        collector.feed(*piece);
+        offset += piece->size();
+        if (piece->size() < ask) {
+            fileEnded = true;
+            break;
+        }
     }
-    return lines;
+    return collector.finish(fileEnded);
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
@@ -97,14 +169,9 @@ bool LoadLanguageFile(LanguageTable& table, const LanguageFileEntry& language, p
                       platform::TextConverter& converter) {
     const std::optional<std::string> path = files.findLanguageFile(language.fileName);
     if (!path) return false;
-    // One byte more than is used tells whether the file goes on beyond the limit.
-    std::optional<std::string> bytes = files.read(*path, LanguageFileReadLimit + 1);
-    if (!bytes) return false;
-    const bool cutOff = bytes->size() > LanguageFileReadLimit;
-    if (cutOff) bytes->resize(LanguageFileReadLimit);
-
-    std::optional<std::vector<std::string>> lines =
-        decodeLines(splitLines(*bytes, cutOff, LanguageTableLines), language.codePage, converter);
+    std::optional<std::vector<std::string>> lines = readLines(files, *path, LanguageTableLines);
+    if (!lines) return false;
+    lines = decodeLines(std::move(*lines), language.codePage, converter);
     if (!lines) return false;
     lines->resize(LanguageTableLines, "#");
     table.lines = std::move(*lines);

@@ -32,8 +32,9 @@ void rebuildMonitorList(Program& program, std::int32_t storedMonitor) {
     config.ComboBox1.setItemIndex(storedMonitor);
 }
 
-// Stage 1: the dialog's controls. The first error ends it.
-void loadControls(Program& program) {
+// Stage 1: the dialog's controls. The first error ends it; monitorsListed tells
+// whether it got as far as the monitor list.
+void loadControls(Program& program, bool& monitorsListed) {
     TfrmConfig& config = program.config();
     StoredValues values(openSettingsKey(program));
 
@@ -46,6 +47,7 @@ void loadControls(Program& program) {
     const std::int32_t size = values.integer("FontSize", 27);
     config.ReihenfolgePosition = values.integer("ReihenfolgePosition", 0);
     rebuildMonitorList(program, values.integer("Monitor", 0));
+    monitorsListed = true;
 
     const std::string name = values.text("FontName", "Verdana");
     config.Shape3.setColour(fontColour);
@@ -103,10 +105,15 @@ void loadDisplayState(Program& program) {
 }  // namespace
 
 void LoadSettings(Program& program) {
+    bool monitorsListed = false;
     try {
-        loadControls(program);
+        loadControls(program, monitorsListed);
     } catch (const std::exception&) {
-        // A value of the wrong type ends the first stage; what was read stays.
+        // A value of the wrong type ends the first stage; what was read stays, and the
+        // rest keeps what the dialog held. The monitor list is built all the same,
+        // keeping the monitor chosen so far (the first one on the first load): without
+        // the list no affirmation finds its monitor.
+        if (!monitorsListed) rebuildMonitorList(program, program.config().ComboBox1.itemIndex());
         program.platform.loop.sleepMs(FailedLoadPauseMs);
     }
     loadDisplayState(program);

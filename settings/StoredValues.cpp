@@ -7,7 +7,7 @@ std::int32_t StoredValues::integer(const std::string& name, std::int32_t fallbac
 }
 
 bool StoredValues::flag(const std::string& name, bool fallback) {
-    return has(name) ? key_->readInteger(name) != 0 : fallback;
+    return has(name) ? key_->readFlag(name) : fallback;
 }
 
 std::string StoredValues::text(const std::string& name, const std::string& fallback) {

@@ -10,7 +10,7 @@
 
 namespace solvane::fake {
 
-// A value of a type the program never reads (a boolean in a settings file, say).
+// A value of a type the program never reads (an array in a settings file, say).
 struct OtherType {
     bool operator==(const OtherType&) const = default;
 };

@@ -128,6 +128,11 @@ public:
         }
         return found->second.substr(0, maxBytes);
     }
+    std::optional<std::string> readAt(const std::string& path, std::size_t offset, std::size_t maxBytes) override {
+        std::optional<std::string> whole = read(path, std::string::npos);
+        if (!whole) return std::nullopt;
+        return offset < whole->size() ? whole->substr(offset, maxBytes) : std::string();
+    }
     bool writeAtomically(const std::string& path, const std::string& content) override {
         if (failWrites) return false;
         files[path] = content;
@@ -140,6 +145,8 @@ public:
     std::optional<std::string> command;  // path and word, as log-on would run them
     bool failWrites = false;
     int removals = 0;
+    std::string caption = "Run Solvane at log-in";
+    std::string boxCaption() const override { return caption; }
     bool exists() override { return command.has_value(); }
     void write(const std::string& executablePath, const std::string& word) override {
         if (failWrites) throw std::runtime_error("The autostart folder is not writable.");

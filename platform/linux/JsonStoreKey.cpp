@@ -82,6 +82,13 @@ std::int32_t JsonStoreKey::readInteger(const std::string& name) {
     throw StoreError("The settings value " + name + " is not a 32-bit whole number.");
 }
 
+bool JsonStoreKey::readFlag(const std::string& name) {
+    const QJsonValue value = currentValue(toQString(name), "a flag");
+    if (value.isBool())
+        return value.toBool();
+    return readInteger(name) != 0;
+}
+
 std::string JsonStoreKey::readText(const std::string& name) {
     const QJsonValue value = currentValue(toQString(name), "a text");
     if (!value.isString())

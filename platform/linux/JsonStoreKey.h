@@ -11,8 +11,9 @@
 namespace solvane::platform {
 
 // An open key kept as one JSON object in a file: a JSON integer in the signed 32-bit
-// range is an integer value (REG_DWORD), a JSON string a text value (REG_SZ). Any
-// other member is kept as it is, and reading it as integer or text is a StoreError.
+// range is an integer value (REG_DWORD), a JSON string a text value (REG_SZ), and
+// true or false is read as a flag. Any other member is kept as it is, and reading it
+// as integer or text is a StoreError.
 //
 // Reads see the file as it was at opening, with this key's own writes on top. Writes
 // and deletes are collected and published together when the key is closed or
@@ -30,6 +31,9 @@ public:
 
     bool valueExists(const std::string& name) override;
     std::int32_t readInteger(const std::string& name) override;
+    // A flag is an integer, or JSON true or false (1 or 0), as a person editing the
+    // file writes it. Everywhere else a boolean stays a value of the wrong type.
+    bool readFlag(const std::string& name) override;
     std::string readText(const std::string& name) override;
     void writeInteger(const std::string& name, std::int32_t value) override;
     void writeText(const std::string& name, const std::string& value) override;

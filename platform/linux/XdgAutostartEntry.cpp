@@ -31,6 +31,8 @@ std::string XdgAutostartEntry::entryText(const std::string& executablePath, cons
            "X-GNOME-Autostart-enabled=true\n";
 }
 
+std::string XdgAutostartEntry::boxCaption() const { return "Run Solvane at log-in"; }
+
 bool XdgAutostartEntry::exists() { return QFileInfo::exists(entryPath()); }
 
 void XdgAutostartEntry::write(const std::string& executablePath, const std::string& word) {

@@ -18,6 +18,8 @@ public:
     // Removes the entry; nothing to do when there is none. Throws std::runtime_error
     // when it is there and cannot be removed.
     void remove() override;
+    // The desktop runs the entry when the user logs in.
+    std::string boxCaption() const override;
 
     // Where the entry lives; $XDG_CONFIG_HOME is read at every call.
     static QString entryPath();

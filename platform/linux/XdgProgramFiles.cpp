@@ -87,15 +87,23 @@ bool XdgProgramFiles::remove(const std::string& path) {
 }
 
 std::optional<std::string> XdgProgramFiles::read(const std::string& path, std::size_t maxBytes) {
+    return readAt(path, 0, maxBytes);
+}
+
+std::optional<std::string> XdgProgramFiles::readAt(const std::string& path, std::size_t offset, std::size_t maxBytes) {
     const QString name = toQString(path);
     if (!isRegularFile(name))
         return std::nullopt;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    const auto size = static_cast<std::size_t>(file.size());
+    if (offset >= size)
+        return std::string();
+    if (!file.seek(static_cast<qint64>(offset)))
+        return std::nullopt;
     // QIODevice::read reserves the whole maximum up front, so never ask for more than is there.
-    const auto available = static_cast<std::size_t>(file.size());
-    const QByteArray bytes = file.read(static_cast<qint64>(std::min(maxBytes, available)));
+    const QByteArray bytes = file.read(static_cast<qint64>(std::min(maxBytes, size - offset)));
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes.toStdString();

@@ -34,6 +34,7 @@ public:
     bool remove(const std::string& path) override;
     // Regular files only, so that a FIFO or device never blocks the program.
     std::optional<std::string> read(const std::string& path, std::size_t maxBytes) override;
+    std::optional<std::string> readAt(const std::string& path, std::size_t offset, std::size_t maxBytes) override;
     // Creates the parent folder when missing, then replaces the file in one step.
     bool writeAtomically(const std::string& path, const std::string& content) override;
 

@@ -128,26 +128,84 @@ TEST_F(LanguageFileLoaderTest, AFileInACodePageThatCannotBeConvertedIsNotLoaded)
     EXPECT_EQ(table.lines[0], "\xE0\xB8\x81");
 }
 
-TEST_F(LanguageFileLoaderTest, ReadsOnlyTheStartOfAHugeFileAndDropsALineCutByTheLimit) {
-    // 10 short lines, then one line that runs far past the read limit.
+TEST_F(LanguageFileLoaderTest, AnOverLongLineReadsAsHashAndEveryOtherLineKeepsItsPlace) {
     std::string content;
-    for (int i = 0; i < 10; ++i) content += "t" + std::to_string(i) + "\n";
-    content += std::string(LanguageFileReadLimit * 4, 'x');
+    for (int i = 0; i < 80; ++i) {
+        if (i == 30)
+            content += std::string(LanguageLineLimit * 3 + 7, 'x') + "\r\n";
+        else
+            content += "line " + std::to_string(i) + "\r\n";
+    }
     place(French, content);
     ASSERT_TRUE(load(French));
-    EXPECT_EQ(table.lines[9], "t9");
-    EXPECT_EQ(table.lines[10], "#");  // the cut line is not taken as a text
+    ASSERT_EQ(table.lines.size(), 99u);
+    for (int i = 0; i < 80; ++i) {
+        if (i != 30) {
+            EXPECT_EQ(table.lines[i], "line " + std::to_string(i));
+        }
+    }
+    EXPECT_EQ(table.lines[30], "#");
+    EXPECT_EQ(table.lines[80], "#");
+}
+
+TEST_F(LanguageFileLoaderTest, ALineOfExactlyTheLimitIsKeptOneByteMoreIsNot) {
+    const std::string longest(LanguageLineLimit, 'y');
+    place(French, "first\n" + longest + "\n" + longest + "z\nlast\n" + longest + "z");
+    ASSERT_TRUE(load(French));
+    EXPECT_EQ(table.lines[0], "first");
+    EXPECT_EQ(table.lines[1], longest);
+    EXPECT_EQ(table.lines[2], "#");
+    EXPECT_EQ(table.lines[3], "last");
+    EXPECT_EQ(table.lines[4], "#");  // an over-long last line without a break as well
+    EXPECT_EQ(table.lines[5], "#");
+}
+
+TEST_F(LanguageFileLoaderTest, BreaksAreFoundWhereverTheFileIsCutIntoPieces) {
+    // Long lines push the breaks across every offset near the 64 KiB pieces the file is read in.
+    for (std::size_t shift = 0; shift < 4; ++shift) {
+        SCOPED_TRACE(shift);
+        const std::string filler(LanguageLineLimit - 3 + shift, 'f');
+        place(French, filler + "\r\nsecond\r" + filler + "\r\nfourth\n");
+        ASSERT_TRUE(load(French));
+        EXPECT_EQ(table.lines[0], filler);
+        EXPECT_EQ(table.lines[1], "second");
+        EXPECT_EQ(table.lines[2], filler);
+        EXPECT_EQ(table.lines[3], "fourth");
+        EXPECT_EQ(table.lines[4], "#");
+    }
+}
+
+TEST_F(LanguageFileLoaderTest, StopsLookingAtAHugeFileAtTheScanLimit) {
+    // The line that crosses the limit is cut there and dropped; what follows is never read.
+    std::string content = "first\n";
+    content += std::string(LanguageFileScanLimit, 'x') + "\nlate\n";
+    place(French, content);
+    ASSERT_TRUE(load(French));
+    EXPECT_EQ(table.lines[0], "first");
+    EXPECT_EQ(table.lines[1], "#");
+    EXPECT_EQ(table.lines[2], "#");
     EXPECT_EQ(table.lines.size(), 99u);
 }
 
-TEST_F(LanguageFileLoaderTest, AFileOfExactlyTheLimitKeepsItsLastLine) {
-    std::string content = "first\n";
-    content += std::string(LanguageFileReadLimit - content.size() - 1, 'y') + "z";
-    ASSERT_EQ(content.size(), LanguageFileReadLimit);
+TEST_F(LanguageFileLoaderTest, ALastLineEndingRightAtTheScanLimitIsKeptOnlyWhenTheFileEndsThere) {
+    // 97 over-long lines fill the scanned bytes up to a last line "end" without a break.
+    const std::size_t lines = 97;
+    const std::size_t fill = LanguageFileScanLimit - 3;
+    std::string content;
+    for (std::size_t i = 0; i < lines; ++i) {
+        const std::size_t length = fill / lines - 1 + (i == 0 ? fill % lines : 0);
+        content += std::string(length, 'o') + "\n";
+    }
+    content += "end";
+    ASSERT_EQ(content.size(), LanguageFileScanLimit);
     place(French, content);
     ASSERT_TRUE(load(French));
-    EXPECT_EQ(table.lines[1].size(), LanguageFileReadLimit - 6);
-    EXPECT_EQ(table.lines[1].back(), 'z');
+    EXPECT_EQ(table.lines[96], "#");
+    EXPECT_EQ(table.lines[97], "end");
+
+    place(French, content + "ing");  // the line goes on beyond the limit: cut, so dropped
+    ASSERT_TRUE(load(French));
+    EXPECT_EQ(table.lines[97], "#");
 }
 
 TEST_F(LanguageFileLoaderTest, ABinaryFileIsReadWithoutHarm) {

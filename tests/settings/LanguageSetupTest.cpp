@@ -149,6 +149,20 @@ TEST(LanguageSetupTest, WithoutAnyLanguageTheInterfaceStaysEnglish) {
     EXPECT_EQ(h.config().ComboBox1.items().front(), "1. Monitor (1024 x 768 Pixel)");
 }
 
+TEST(LanguageSetupTest, TheLogOnBoxTakesItsEnglishCaptionFromThePlatformAndALanguageFileStillReplacesIt) {
+    ProgramHarness english;
+    english.fake.autostart.caption = "Start with the session";
+    english.start();
+    EXPECT_EQ(english.config().cbAutorun.caption, "Start with the session");
+
+    ProgramHarness french;
+    french.fake.autostart.caption = "Start with the session";
+    machineKey(french)[InstallerLanguageValue] = std::string("1036");
+    french.fake.files.files[LanguageFolder + "french.txt"] = numberedFile(78, "fr:");
+    french.start();
+    EXPECT_EQ(french.config().cbAutorun.caption, "fr:61");
+}
+
 TEST(LanguageSetupTest, GermanUsesTheBuiltInTableAndNeverAGermanFile) {
     ProgramHarness h;
     machineKey(h)[InstallerLanguageValue] = std::string("1031");

@@ -95,8 +95,9 @@ TEST(LoadSettingsTest, AWrongTypedValueEndsStageOneButNotStageTwo) {
     h.start();
     // Everything before the bad value was read...
     EXPECT_EQ(h.settings().AnzeigeIntervall(), 30);
-    // ...the bar keeps its previous position, and neither timer took the loaded times.
-    EXPECT_EQ(h.settings().Anzeige(), 500);
+    // ...the bar keeps its previous position (on the first load its default), and
+    // neither timer took the loaded times.
+    EXPECT_EQ(h.settings().Anzeige(), 2700);
     EXPECT_EQ(h.hint().Timer1.interval(), 1000);  // still the interval it was created with
     EXPECT_EQ(h.config().Timer1.interval(), 30000);
     EXPECT_EQ(h.loop().totalSleptMs(), 9);
@@ -109,10 +110,60 @@ TEST(LoadSettingsTest, AWrongTypedFlagStopsTheLoadAtThatFlag) {
     ProgramHarness h;
     h.stored()["ZufallsSchriftart"] = fake::OtherType{};
     h.stored()["Schatten"] = 1;
+    h.stored()["Autorun"] = 0;
     h.start();
     EXPECT_FALSE(h.settings().Schatten());        // never reached
-    EXPECT_FALSE(h.settings().Autorun());         // the dialog's initial state stays
+    EXPECT_TRUE(h.settings().Autorun());          // the dialog's initial state, the default, stays
     EXPECT_EQ(h.settings().FontName(), "Verdana");  // read before the bad value
+}
+
+TEST(LoadSettingsTest, AWrongTypedFirstValueStillLeavesAWorkingProgramThatStoresTheDefaults) {
+    // What a first start with nothing stored saves on Exit.
+    ProgramHarness clean;
+    clean.start();
+    clean.main().Beenden1.userClick();
+    const fake::FakeKeyStore::Key defaults = clean.stored();
+
+    for (const char* first : {"FontStyle", "FontColor"}) {
+        SCOPED_TRACE(first);
+        ProgramHarness h;
+        h.fake.monitors.monitors = {{0, 0, 1024, 768}, {1024, 0, 1280, 1024}};
+        h.stored()[first] = std::string("red");  // read before the monitor list is built
+        h.start();
+        // The monitor list is there and the first monitor chosen, so affirmations show.
+        EXPECT_EQ(h.config().ComboBox1.items().size(), 2u);
+        EXPECT_EQ(h.settings().Monitor(), 0);
+        EXPECT_EQ(h.loop().totalSleptMs(), 9);  // the load did stop
+        EXPECT_TRUE(h.runUntilShown(30'000));
+
+        h.main().Beenden1.userClick();
+        // Every value the load never reached is stored as its default, not a placeholder.
+        EXPECT_EQ(storedInteger(h, "Monitor"), 0);
+        EXPECT_EQ(storedInteger(h, "Autorun"), 1);
+        EXPECT_EQ(storedInteger(h, "Anzeige"), 2700);
+        EXPECT_EQ(storedInteger(h, "AnzeigeIntervall"), 18);
+        fake::FakeKeyStore::Key stored = h.stored();
+        stored.erase("AffirmationenDisplayCounter");  // this run has shown one affirmation
+        fake::FakeKeyStore::Key expected = defaults;
+        expected.erase("AffirmationenDisplayCounter");
+        EXPECT_EQ(stored, expected);
+        EXPECT_EQ(h.fake.autostart.command, "/opt/solvane/bin/solvane start");
+    }
+}
+
+TEST(LoadSettingsTest, ALaterLoadStoppedBeforeTheMonitorListStillRebuildsItAndKeepsTheChoice) {
+    ProgramHarness h;
+    h.fake.monitors.monitors = {{0, 0, 1024, 768}, {1024, 0, 1280, 1024}};
+    h.stored()["Monitor"] = 1;
+    h.start();
+    ASSERT_EQ(h.settings().Monitor(), 1);
+    h.fake.monitors.monitors.push_back({2304, 0, 800, 600});  // a monitor plugged in since
+    h.stored()["FontColor"] = std::string("red");
+    h.config().show();
+    h.config().Button10.userClick();  // Cancel loads the stored values again
+    EXPECT_EQ(h.config().ComboBox1.items().size(), 3u);
+    EXPECT_EQ(h.config().ComboBox1.items()[2], "3. Monitor (800 x 600 Pixel)");
+    EXPECT_EQ(h.settings().Monitor(), 1);
 }
 
 TEST(LoadSettingsTest, AWrongTypedCounterIsReportedAndTheLoadGoesOn) {

@@ -111,24 +111,26 @@ TEST_F(JsonKeyStoreTest, ValuesOfTheWrongTypeThrowStoreError) {
         const char* json;
         std::optional<std::int32_t> asInteger;  // nothing: readInteger throws
         std::optional<std::string> asText;      // nothing: readText throws
+        std::optional<bool> asFlag;             // nothing: readFlag throws
     };
     const Case cases[] = {
-        {"5", 5, std::nullopt},
-        {"-0", 0, std::nullopt},
-        {"-2147483648", INT32_MIN, std::nullopt},
-        {"2147483647", INT32_MAX, std::nullopt},
-        {"\"5\"", std::nullopt, "5"},
-        {"\"\"", std::nullopt, ""},
-        {"true", std::nullopt, std::nullopt},
-        {"5.5", std::nullopt, std::nullopt},
-        {"5.0", std::nullopt, std::nullopt},
-        {"1e2", std::nullopt, std::nullopt},
-        {"2147483648", std::nullopt, std::nullopt},
-        {"-2147483649", std::nullopt, std::nullopt},
-        {"100000000000000000000", std::nullopt, std::nullopt},
-        {"[1]", std::nullopt, std::nullopt},
-        {"{\"a\": 1}", std::nullopt, std::nullopt},
-        {"null", std::nullopt, std::nullopt},
+        {"5", 5, std::nullopt, true},
+        {"-0", 0, std::nullopt, false},
+        {"-2147483648", INT32_MIN, std::nullopt, true},
+        {"2147483647", INT32_MAX, std::nullopt, true},
+        {"\"5\"", std::nullopt, "5", std::nullopt},
+        {"\"\"", std::nullopt, "", std::nullopt},
+        {"true", std::nullopt, std::nullopt, true},
+        {"false", std::nullopt, std::nullopt, false},
+        {"5.5", std::nullopt, std::nullopt, std::nullopt},
+        {"5.0", std::nullopt, std::nullopt, std::nullopt},
+        {"1e2", std::nullopt, std::nullopt, std::nullopt},
+        {"2147483648", std::nullopt, std::nullopt, std::nullopt},
+        {"-2147483649", std::nullopt, std::nullopt, std::nullopt},
+        {"100000000000000000000", std::nullopt, std::nullopt, std::nullopt},
+        {"[1]", std::nullopt, std::nullopt, std::nullopt},
+        {"{\"a\": 1}", std::nullopt, std::nullopt, std::nullopt},
+        {"null", std::nullopt, std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.json);
@@ -143,8 +145,16 @@ TEST_F(JsonKeyStoreTest, ValuesOfTheWrongTypeThrowStoreError) {
             EXPECT_EQ(key->readText("Value"), *c.asText);
         else
             EXPECT_THROW(key->readText("Value"), StoreError);
+        if (c.asFlag)
+            EXPECT_EQ(key->readFlag("Value"), *c.asFlag);
+        else
+            EXPECT_THROW(key->readFlag("Value"), StoreError);
         EXPECT_EQ(key->readInteger("After"), 3);
     }
+    auto key = openProgramKey();
+    EXPECT_THROW(key->readFlag("Missing"), StoreError);
+    key->writeInteger("Written", 0);
+    EXPECT_FALSE(key->readFlag("Written"));
 }
 
 TEST_F(JsonKeyStoreTest, NumberFormIsJudgedByTheMemberItselfAndItsLastOccurrence) {

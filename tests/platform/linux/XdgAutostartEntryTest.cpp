@@ -46,6 +46,10 @@ TEST_F(XdgAutostartEntryTest, WritesAnEntryThatStartsTheProgramWithTheWord) {
     EXPECT_EQ(readEntry(), expectedEntry("/usr/bin/solvane hide"));
 }
 
+TEST_F(XdgAutostartEntryTest, TheBoxThatAsksForTheEntryNamesTheLogInNotWindows) {
+    EXPECT_EQ(entry.boxCaption(), "Run Solvane at log-in");
+}
+
 TEST(DesktopEntryExecTest, QuotesAndEscapesByTheDesktopEntryRules) {
     struct Case {
         std::string program;

@@ -93,6 +93,13 @@ TEST_F(XdgProgramFilesTest, ExistsReadAndRemoveConcernRegularFilesOnly) {
     EXPECT_FALSE(files.exists(at("fifo")));
     EXPECT_EQ(files.read(at("fifo"), 10), std::nullopt) << "must return at once, not wait for a writer";
 
+    EXPECT_EQ(files.readAt(at("data.txt"), 3, 4), "3456");
+    EXPECT_EQ(files.readAt(at("data.txt"), 8, 100), "89");
+    EXPECT_EQ(files.readAt(at("data.txt"), 10, 5), "");
+    EXPECT_EQ(files.readAt(at("data.txt"), 50, 5), "");
+    EXPECT_EQ(files.readAt(at("missing.txt"), 0, 5), std::nullopt);
+    EXPECT_EQ(files.readAt(at("fifo"), 0, 10), std::nullopt);
+
     EXPECT_TRUE(files.remove(at("data.txt")));
     EXPECT_FALSE(files.exists(at("data.txt")));
     EXPECT_FALSE(files.remove(at("data.txt")));
