@@ -43,6 +43,8 @@ void Program::guarded(const std::function<void()>& handler) {
 }
 
 void Program::terminate(int exitCode) {
+    if (ending_) return;
+    ending_ = true;
     exitCode_ = exitCode;
     platform.loop.quit();
 }

@@ -36,9 +36,12 @@ public:
 
     // Runs an event handler; an error that escapes it is reported and the program goes on.
     void guarded(const std::function<void()>& handler);
-    // Ends the event loop with the exit code.
+    // Ends the event loop with the exit code. The first way out is final: a later
+    // call (an Exit after the session's end, say) changes nothing.
     void terminate(int exitCode);
     int exitCode() const { return exitCode_; }
+    // The program is on its way out; handlers that return from event processing stop there.
+    bool ending() const { return ending_; }
 
     platform::Platform& platform;
     CommandLine words;
@@ -49,6 +52,7 @@ private:
     std::unique_ptr<TfrmHint> hint_;
     std::unique_ptr<TfrmConfig> config_;
     int exitCode_ = 0;
+    bool ending_ = false;
 };
 
 }  // namespace solvane

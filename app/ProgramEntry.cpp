@@ -17,7 +17,7 @@ int runProgram(platform::Platform& platform, const CommandLine& words) {
     if (words.word1 != "reload") {
         while (platform.instances.quitAnotherInstance()) platform.loop.sleepMs(InstanceRetryMs);
     }
-    if (words.word1 == "shutdown") return 0;
+    if (!createsWindows(words)) return 0;
 
     platform.windows.setApplicationTitle(Program::ApplicationTitle);
     Program program(platform, words);
@@ -34,5 +34,7 @@ int runProgram(platform::Platform& platform, const CommandLine& words) {
     platform.instances.withdraw();
     return program.exitCode();
 }
+
+bool createsWindows(const CommandLine& words) { return words.word1 != "shutdown"; }
 
 }  // namespace solvane

@@ -8,4 +8,8 @@ namespace solvane {
 // windows, runs the event loop and returns the process exit code.
 int runProgram(platform::Platform& platform, const CommandLine& words);
 
+// False for "shutdown", which only ends the running instances and returns before any
+// window is created: such a start needs no display.
+bool createsWindows(const CommandLine& words);
+
 }  // namespace solvane

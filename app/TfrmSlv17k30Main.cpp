@@ -61,6 +61,9 @@ void TfrmSlv17k30Main::FormCreate() {
 void TfrmSlv17k30Main::FormClose() { SaveSettings(program_); }
 
 void TfrmSlv17k30Main::close() {
+    // A program that is already ending (the session's end, another instance's request)
+    // saves nothing more: an Exit that was still waiting among the events changes nothing.
+    if (program_.ending()) return;
     FormClose();
     program_.terminate(0);
 }

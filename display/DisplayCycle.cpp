@@ -62,6 +62,9 @@ void DisplayEnd(Program& program) {
     hint.hide();
     hint.backgroundTransparent = true;
     hint.notifier.notify();
+    // The events processed above may have ended the program (the session's end, another
+    // instance, Exit): an ending program neither restarts nor goes on with its run.
+    if (program.ending()) return;
 
     if (restartDue(program.platform.memory.workingSetBytes(), hint.MemoryBaselineMB) && !config.visible()) {
         RestartSelf(program);
@@ -74,6 +77,7 @@ void DisplayEnd(Program& program) {
         program.platform.loop.sleepMs(1);
         pump(program, 3);
     }
+    if (program.ending()) return;
 
     main.RemainingInRun -= 1;
     // A count changed during a run starts the run afresh with that many further affirmations.

@@ -1,7 +1,7 @@
 #include "platform/qt/SessionEndWatcher.h"
 
-#include <QGuiApplication>
-#include <QSessionManager>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <array>
 #include <cerrno>
@@ -31,9 +31,9 @@ void onSignal(int) {
 }  // namespace
 
 SessionEndWatcher::SessionEndWatcher(std::function<void()> onSessionEnd) : onSessionEnd_(std::move(onSessionEnd)) {
-    if (qGuiApp) {
-        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { sessionEnds(); });
-    }
+    // The program itself never asks for a Quit event (it ends its loop with exit()),
+    // so one that reaches the application comes from the session manager.
+    if (QCoreApplication* application = QCoreApplication::instance()) application->installEventFilter(this);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pipe_) != 0) {
         pipe_[0] = pipe_[1] = -1;
         return;
@@ -50,12 +50,20 @@ SessionEndWatcher::SessionEndWatcher(std::function<void()> onSessionEnd) : onSes
 }
 
 SessionEndWatcher::~SessionEndWatcher() {
+    if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
     if (pipe_[0] < 0) return;
     for (std::size_t i = 0; i < WatchedSignals.size(); ++i) sigaction(WatchedSignals[i], &previousActions[i], nullptr);
     signalPipeWriteEnd = -1;
     delete notifier_;
     ::close(pipe_[0]);
     ::close(pipe_[1]);
+}
+
+bool SessionEndWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Quit || watched != QCoreApplication::instance()) return false;
+    // Taken here, so that Qt does not close the windows and leave the loop on its own.
+    sessionEnds();
+    return true;
 }
 
 void SessionEndWatcher::readSignal() {

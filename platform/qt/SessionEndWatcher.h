@@ -6,15 +6,21 @@ class QSocketNotifier;
 
 namespace solvane::qt {
 
-// Learns that the user's session is ending: the session manager's request to save
-// (commitDataRequest) or SIGTERM / SIGHUP (sent at log-off and shutdown). The
-// action runs on the UI thread, once. Only one watcher may exist at a time.
+// Learns that the user's session is ending: SIGTERM or SIGHUP (sent at log-off and
+// shutdown), or the X session manager's Die, which Qt hands to the application as a
+// Quit event. The session manager's request to save (commitDataRequest) is not an end:
+// Qt makes it at every checkpoint of the session as well, without saying which it is,
+// and at a log-off the Die follows it. The action runs on the UI thread, once. Only one
+// watcher may exist at a time.
 class SessionEndWatcher : public QObject {
 public:
     explicit SessionEndWatcher(std::function<void()> onSessionEnd);
     ~SessionEndWatcher() override;
     SessionEndWatcher(const SessionEndWatcher&) = delete;
     SessionEndWatcher& operator=(const SessionEndWatcher&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void sessionEnds();

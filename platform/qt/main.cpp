@@ -1,10 +1,11 @@
 // The solvane executable: the Qt application with every platform service, handed
-// to the program's entry.
+// to the program's entry. A start that creates no window runs without a display.
 #include <QApplication>
 #include <QByteArray>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,12 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
     }
 }
 
+// The words as the system passed them, before Qt has taken out options of its own.
+solvane::CommandLine wordsAsPassed(int argc, char* argv[]) {
+    if (argc < 2) return {};
+    return solvane::CommandLine::fromArguments(std::vector<std::string>(argv + 1, argv + argc));
+}
+
 std::vector<std::string> programArguments() {
     QStringList arguments = QCoreApplication::arguments();
     std::vector<std::string> words;
@@ -99,17 +106,21 @@ std::vector<std::string> programArguments() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    using namespace solvane;
+    // "shutdown" ends the running instances from a terminal, an ssh session or a log-out
+    // script as well: it creates no window, so it neither needs nor touches a display.
+    const bool needsDisplay = createsWindows(wordsAsPassed(argc, argv));
     preferX11OnWayland();
-    if (!displayReachable()) return NoDisplayExitCode;
+    if (needsDisplay && !displayReachable()) return NoDisplayExitCode;
 
     QCoreApplication::setOrganizationName(QStringLiteral("Marwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Solvane"));
     const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
-    QApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application =
+        needsDisplay ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     qInstallMessageHandler(qEnvironmentVariableIsSet("SOLVANE_DEBUG") ? previousHandler : quietMessageHandler);
-    QApplication::setQuitOnLastWindowClosed(false);
+    if (needsDisplay) QApplication::setQuitOnLastWindowClosed(false);
 
-    using namespace solvane;
     qt::QtEventLoop loop;
     qt::QtTimerService timers;
     platform::JsonKeyStore store;

@@ -9,6 +9,7 @@ SOLVANE_BUILD_PACKAGES=(
   libgtest-dev googletest
   libjpeg62-turbo-dev
   libx11-dev libxss-dev
+  libsm-dev libice-dev
 )
 
 # A virtual X desktop (display server, tray host, window manager, session bus)

@@ -133,6 +133,55 @@ TEST(ProgramEntryTest, EndedByAnotherInstanceOrTheSessionSavesNothing) {
     EXPECT_FALSE(bySession.fake.windows.tray->present);
 }
 
+constexpr double MiB = 1024.0 * 1024.0;
+// The first affirmation is shown at the start-up tick (900 ms) for the default 2700 ms.
+constexpr std::int64_t FirstDisplayEnds = 900 + 2700;
+
+// The display end processes events before it hides the window and all through the gap
+// after it; a session end that arrives there is as final as at any other moment.
+TEST(ProgramEntryTest, ASessionEndDuringTheDisplayEndIsFinal) {
+    // Before the window is hidden, with a memory restart due at this display's end.
+    EntryRun due;
+    due.fake.memory.bytes = 5.0 * MiB;
+    due.fake.loop.at(2000, [&] { due.fake.memory.bytes = 24.0 * MiB; });  // grown by 19 MiB
+    due.fake.loop.at(FirstDisplayEnds, [&] {
+        due.fake.loop.atPumpRound(1, [&] {
+            // Inside the display end: its timer is off, the window not yet hidden.
+            EXPECT_FALSE(due.fake.windows.hintWindow->Timer1.enabled());
+            EXPECT_TRUE(due.fake.windows.hint->onScreen);
+            due.fake.windows.mainWindow->queryEndSession();
+        });
+    });
+    due.run({});
+    EXPECT_EQ(due.exitCode, 1);
+    EXPECT_TRUE(due.stored().empty());
+    EXPECT_TRUE(due.fake.processes.starts.empty());
+
+    // In the gap within a run of three: the run does not go on.
+    EntryRun gap;
+    gap.stored()["MultipleAffirmationen"] = 1;
+    gap.fake.loop.at(FirstDisplayEnds + 50, [&] {
+        EXPECT_FALSE(gap.fake.windows.hint->onScreen);
+        gap.fake.windows.mainWindow->queryEndSession();
+    });
+    gap.run({});
+    EXPECT_EQ(gap.exitCode, 1);
+    EXPECT_EQ(gap.showings(), 1);
+    EXPECT_EQ(gap.stored().size(), 1u);  // only the value the test put there
+    EXPECT_TRUE(gap.fake.processes.starts.empty());
+}
+
+TEST(ProgramEntryTest, AnExitAfterTheSessionEndSavesNothing) {
+    EntryRun r;
+    r.fake.loop.at(5000, [&] {
+        r.fake.windows.mainWindow->queryEndSession();
+        r.fake.windows.mainWindow->Beenden1.userClick();  // still waiting in the same round of events
+    });
+    r.run({});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.stored().empty());
+}
+
 TEST(ProgramEntryTest, AnErrorInAHandlerIsReportedAndTheProgramGoesOn) {
     ProgramHarness h;
     h.start();

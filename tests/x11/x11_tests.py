@@ -341,6 +341,27 @@ class InstancesTest(SolvaneTestCase):
         self.assertEqual(self.desktop.search_windows(name=HINT_TITLE), [],
                          "an affirmation window is left on screen")
 
+    def test_shutdown_without_a_display(self):
+        """As from a terminal, an ssh session or a log-out script: no display at all."""
+        running = self.start_solvane()
+        self.wait_for_hint(running, scaled(FIRST_AFFIRMATION_DEADLINE))
+        no_display = {key: value for key, value in self.desktop.env.items()
+                      if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
+
+        def solvane_without_display(*words):
+            return subprocess.run([self.binary, *words], env=no_display, stdin=subprocess.DEVNULL,
+                                  capture_output=True, text=True, timeout=scaled(10))
+
+        # Every word that creates windows needs the display, says so and ends nothing.
+        start = solvane_without_display("options")
+        self.assertEqual(start.returncode, 2, start.stderr)
+        self.assertIn("no X display", start.stderr)
+        self.assertIsNone(running.poll(), "a start that could not open the display ended the running instance")
+
+        shutdown = solvane_without_display("shutdown")
+        self.assertEqual(shutdown.returncode, 0, shutdown.stderr)
+        self.assertEqual(self.wait_for_exit(running, scaled(5), "the running instance"), 0)
+
     def test_shutdown_without_a_running_instance(self):
         shutdown = self.start_solvane("shutdown")
         self.assertEqual(self.wait_for_exit(shutdown, scaled(5), "solvane shutdown"), 0)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -31,6 +32,19 @@ TEST(SessionEndWatcher, SignalEndsTheSessionOnceOnTheUiThread) {
     struct sigaction current {};
     sigaction(SIGTERM, nullptr, &current);
     EXPECT_EQ(current.sa_handler, SIG_DFL);
+}
+
+// Qt's X session manager passes the session manager's Die to the application as a
+// Quit event; that, and not the request to save, is the end of the session.
+TEST(SessionEndWatcher, TheSessionManagersDieEndsTheSession) {
+    int ends = 0;
+    SessionEndWatcher watcher([&] { ++ends; });
+    QEvent die(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &die);
+    EXPECT_EQ(ends, 1);
+    QEvent again(QEvent::Quit);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &again);
+    EXPECT_EQ(ends, 1);
 }
 
 TEST(SessionEndWatcher, HangUpEndsTheSession) {
