@@ -24,7 +24,7 @@ solvane_check_package_version() {
     head -n 1)
   if [[ $changelog != "$version" ]]; then
     echo "debian/changelog is at version $changelog, CMakeLists.txt at $version:" \
-      "add a changelog entry for $version (dch -v $version)" >&2
+      "add a changelog entry for $version (for example with dch -v $version, from devscripts)" >&2
     return 1
   fi
   if [[ $metainfo != "$version" ]]; then
