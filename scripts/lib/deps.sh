@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # The Debian packages Solvane needs, and the step that installs the missing ones.
-# Sourced by scripts/run and scripts/test; keep the lists here and nowhere else.
+# Sourced by scripts/run, scripts/test, scripts/package and scripts/check-package;
+# keep the lists here and nowhere else.
 
 # Compiler, build tools and libraries for the program and its unit tests.
 SOLVANE_BUILD_PACKAGES=(
@@ -19,6 +20,16 @@ SOLVANE_DESKTOP_PACKAGES=(
   xdotool x11-utils x11-xserver-utils imagemagick
   dbus-x11 fonts-dejavu-core
   python3
+)
+
+# Building the Debian package (the build dependencies of debian/control beyond
+# the ones above, debhelper, ccache for faster rebuilds) and checking it (lintian,
+# the desktop entry and AppStream validators, man for the manual page,
+# rsvg-convert for resources/icons/make-icons.sh).
+SOLVANE_PACKAGING_PACKAGES=(
+  dpkg-dev debhelper fakeroot libjpeg-dev pkgconf ccache
+  lintian desktop-file-utils appstream man-db
+  librsvg2-bin
 )
 
 # Prints the packages among the arguments that are not installed.
@@ -56,4 +67,10 @@ solvane_install_packages() {
 # Installs everything the build, the tests and a virtual desktop need.
 solvane_install_all_packages() {
   solvane_install_packages "${SOLVANE_BUILD_PACKAGES[@]}" "${SOLVANE_DESKTOP_PACKAGES[@]}"
+}
+
+# Installs everything the Debian package's build and its checks need.
+solvane_install_packaging_packages() {
+  solvane_install_packages "${SOLVANE_BUILD_PACKAGES[@]}" "${SOLVANE_DESKTOP_PACKAGES[@]}" \
+    "${SOLVANE_PACKAGING_PACKAGES[@]}"
 }
