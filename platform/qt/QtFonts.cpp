@@ -49,9 +49,14 @@ std::vector<std::string> QtFonts::scalableFamilies() {
 }
 
 Size QtFonts::measureCaption(const std::string& text, const FontSpec& font) {
+    MeasureKey key{text, font.name, font.style, font.size};
+    if (const auto found = remembered_.find(key); found != remembered_.end()) return found->second;
     const QFontMetrics metrics(toQFont(font));
     const QSize size = metrics.size(CaptionTextFlags, toQString(text));
-    return Size{size.width(), metrics.height()};
+    const Size measured{size.width(), metrics.height()};
+    if (remembered_.size() >= MaxRememberedMeasures) remembered_.clear();
+    remembered_.emplace(std::move(key), measured);
+    return measured;
 }
 
 }  // namespace solvane::qt

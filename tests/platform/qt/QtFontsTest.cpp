@@ -48,6 +48,21 @@ TEST(QtFonts, StyleBitsChangeTheMeasure) {
     EXPECT_GT(fonts.measureCaption("Affirmation", larger).width, regular * 3 / 2);
 }
 
+TEST(QtFonts, RemembersItsMeasuresWithinABound) {
+    QtFonts fonts;
+    const Size measured = fonts.measureCaption("Affirmation", Regular);
+    FontSpec coloured = Regular;
+    coloured.colour = 0x0000FF;
+    EXPECT_EQ(fonts.measureCaption("Affirmation", coloured), measured);
+    EXPECT_EQ(fonts.rememberedMeasures(), 1u) << "the colour plays no part in a measure";
+    for (std::size_t i = 0; i < QtFonts::MaxRememberedMeasures; ++i) {
+        fonts.measureCaption("Affirmation " + std::to_string(i), Regular);
+        ASSERT_LE(fonts.rememberedMeasures(), QtFonts::MaxRememberedMeasures);
+    }
+    EXPECT_LT(fonts.rememberedMeasures(), QtFonts::MaxRememberedMeasures) << "never started afresh";
+    EXPECT_EQ(fonts.measureCaption("Affirmation", Regular), measured);
+}
+
 TEST(QtFonts, SizesBelowOnePointMeasureAsOnePoint) {
     QtFonts fonts;
     FontSpec tiny = Regular;
