@@ -10,19 +10,20 @@ long run of multiple affirmations (9999) with the shortest display time
 (50 ms), so showings follow one another with only the short gap between them.
 
 The program writes a line for each step of a showing to the file named by
-SOLVANE_TRACE_SHOWINGS (monotonic nanoseconds): "show" when the window is asked
-to appear, after the showing was composed; "painted" when its first paint is
-done; "hide" when it goes. Printed per run:
-  - show -> painted: from the composed showing to the window painted on screen,
-    median, 99th percentile and worst;
-  - hide -> show: the gap between two showings plus the next composition; the
-    gap is the same in every run, so the difference of the medians to the run
-    with a fixed font and size is what random fonts or sizes add to the
-    composition;
+SOLVANE_TRACE_SHOWINGS (monotonic nanoseconds): "start" when the showing starts
+(the pause end, or the next affirmation of a run), before it is composed;
+"show" when the window is asked to appear, after the composition; "painted"
+when its first paint is done; "hide" when it goes. Printed per run:
+  - start -> painted: the whole showing, from its start to the window painted
+    on screen, median, 99th percentile and worst;
+  - start -> show: the composition (with the event processing around it);
+  - show -> painted: from the composed showing to the window on screen;
   - showings whose display ended before they were painted (should be none).
-Goal: median under 10 ms and 99th percentile under 30 ms with random fonts and
-sizes on the project's 2-core machine, held against show -> painted (measured)
-and, for the median, against an estimate from the start of the composition.
+The difference of the start -> show medians to the run with a fixed font and
+size is what random fonts or sizes add to the composition.
+Goal: start -> painted median under 10 ms and 99th percentile under 30 ms with
+random fonts and sizes, on the Release build. The figures depend on the load of
+the machine: say what else ran when you quote them.
 """
 
 import argparse
@@ -66,17 +67,21 @@ def read_trace(path):
 
 
 def showings(events):
-    """Splits the trace into showings: (show, painted or None, hide or None)."""
+    """Splits the trace into showings: (start, show or None, painted or None, hide or None)."""
     result = []
     current = None
     for word, ns in events:
-        if word == "show":
-            current = [ns, None, None]
+        if word == "start":
+            current = [ns, None, None, None]
             result.append(current)
-        elif current is not None and word == "painted" and current[1] is None and current[2] is None:
+        elif current is None:
+            continue
+        elif word == "show" and current[1] is None:
             current[1] = ns
-        elif current is not None and word == "hide" and current[2] is None:
+        elif word == "painted" and current[1] is not None and current[2] is None and current[3] is None:
             current[2] = ns
+        elif word == "hide" and current[1] is not None and current[3] is None:
+            current[3] = ns
     return result
 
 
@@ -97,31 +102,36 @@ def measure(binary, settings, count):
                 if process.poll() is not None:
                     raise RuntimeError(f"solvane ended with code {process.returncode}:\n"
                                        f"{desktop.log_of(process)}")
-                return sum(1 for s in showings(read_trace(trace)) if s[2] is not None) >= wanted
+                return sum(1 for s in showings(read_trace(trace)) if s[3] is not None) >= wanted
 
             wait_until(enough, 10 + wanted * 1.0, f"{wanted} showings", interval=0.5)
         finally:
             process.terminate()
             process.wait(timeout=10)
-        done = [s for s in showings(read_trace(trace)) if s[2] is not None]
+        done = [s for s in showings(read_trace(trace)) if s[3] is not None]
     return done[WARM_UP:WARM_UP + count], done[:WARM_UP]
 
 
+def print_spread(label, values):
+    if values:
+        print(f"  {label:17} median {statistics.median(values):6.2f} ms   "
+              f"99th percentile {percentile(values, 0.99):6.2f} ms   worst {max(values):6.2f} ms")
+
+
 def report(title, measured, warm_up):
-    to_screen = [(painted - show) / 1e6 for show, painted, _hide in measured if painted is not None]
-    unpainted = sum(1 for _show, painted, _hide in measured if painted is None)
-    gaps = [(measured[i][0] - measured[i - 1][2]) / 1e6 for i in range(1, len(measured))]
-    first = [(p - s) / 1e6 for s, p, _h in warm_up if p is not None]
+    whole = [(painted - start) / 1e6 for start, _show, painted, _hide in measured if painted is not None]
+    composed = [(show - start) / 1e6 for start, show, _painted, _hide in measured]
+    to_screen = [(painted - show) / 1e6 for _start, show, painted, _hide in measured if painted is not None]
+    unpainted = sum(1 for _start, _show, painted, _hide in measured if painted is None)
+    first = [(p - s) / 1e6 for s, _show, p, _h in warm_up if p is not None]
     print(f"{title}: {len(measured)} showings")
-    if to_screen:
-        print(f"  show -> painted:  median {statistics.median(to_screen):6.2f} ms   "
-              f"99th percentile {percentile(to_screen, 0.99):6.2f} ms   worst {max(to_screen):6.2f} ms")
-    print(f"  hide -> show:     median {statistics.median(gaps):6.2f} ms   "
-          f"99th percentile {percentile(gaps, 0.99):6.2f} ms   (gap + composition)")
+    print_spread("start -> painted:", whole)
+    print_spread("start -> show:", composed)
+    print_spread("show -> painted:", to_screen)
     print(f"  not painted before their display ended: {unpainted}")
     if first:
-        print("  first showings (not counted): " + ", ".join(f"{ms:.1f} ms" for ms in first))
-    return to_screen, gaps
+        print("  first showings, start -> painted (not counted): " + ", ".join(f"{ms:.1f} ms" for ms in first))
+    return whole, composed
 
 
 def main():
@@ -144,23 +154,17 @@ def main():
         results[title] = report(title, measured, warm_up)
         print(f"  ({time.monotonic() - started:.0f} s)")
 
-    fixed_gaps = results[RUNS[0][0]][1]
+    fixed_composed = results[RUNS[0][0]][1]
     for title, _settings in RUNS[1:]:
-        extra = statistics.median(results[title][1]) - statistics.median(fixed_gaps)
+        extra = statistics.median(results[title][1]) - statistics.median(fixed_composed)
         print(f"{title}: the composition takes about {extra:.2f} ms more than with a fixed font and size "
-              "(difference of the hide -> show medians)")
-    random_screen, random_gaps = results[RUNS[-1][0]]
-    median, p99 = statistics.median(random_screen), percentile(random_screen, 0.99)
+              "(difference of the start -> show medians)")
+    random_whole, _random_composed = results[RUNS[-1][0]]
+    median, p99 = statistics.median(random_whole), percentile(random_whole, 0.99)
     verdict = "met" if median < GOAL_MEDIAN_MS and p99 < GOAL_P99_MS else "NOT met"
-    print(f"Goal with random fonts and sizes: show -> painted median under {GOAL_MEDIAN_MS:.0f} ms and "
+    print(f"Goal with random fonts and sizes: start -> painted median under {GOAL_MEDIAN_MS:.0f} ms and "
           f"99th percentile under {GOAL_P99_MS:.0f} ms: {verdict} "
           f"(median {median:.2f} ms, 99th percentile {p99:.2f} ms).")
-    # The composition runs before "show"; its extra share with random fonts and
-    # sizes comes on top (the composition with a fixed font, not known, on top of that).
-    whole = median + statistics.median(random_gaps) - statistics.median(fixed_gaps)
-    verdict = "met" if whole < GOAL_MEDIAN_MS else "NOT met"
-    print(f"From the start of the composition, with random fonts and sizes: median at least {whole:.1f} ms "
-          f"(estimate); goal median under {GOAL_MEDIAN_MS:.0f} ms: {verdict}.")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "dialog/TfrmConfig.h"
 #include "display/ColourSchemes.h"
+#include "display/TextFit.h"
 #include "display/TfrmHint.h"
 #include "settings/Settings.h"
 
@@ -53,12 +54,9 @@ void TfrmHint::compose() {
     const Rect monitor = monitors[static_cast<std::size_t>(monitorIndex)];
 
     // An empty text still makes a window one space wide.
-    const std::string measured = text.empty() ? " " : text;
-    Size textSize = fonts.measureCaption(measured, font);
-    while (monitor.width < textSize.width + Margin && font.size > 1) {
-        font.size -= 1;
-        textSize = fonts.measureCaption(measured, font);
-    }
+    const FittedText fitted = fitTextToWidth(fonts, text.empty() ? " " : text, font, monitor.width, Margin);
+    font.size = fitted.size;
+    const Size textSize = fitted.extent;
     Label1.setFont(font);
 
     if (!text.empty()) config.Label1.setCaption(text);

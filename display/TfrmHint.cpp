@@ -41,6 +41,7 @@ void TfrmHint::show() {
         return;
     }
     visible_ = true;
+    if (view_) view_->showingStarts();
     FormShow();
     if (visible_ && view_) view_->show();
 }

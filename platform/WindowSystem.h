@@ -26,6 +26,9 @@ public:
     virtual void makeTopmost() = 0;
     // The model changed; draw it anew.
     virtual void refresh() = 0;
+    // A showing starts: the window is about to be composed and shown. Only for
+    // measuring how long a showing takes to reach the screen.
+    virtual void showingStarts() {}
 };
 
 // The settings dialog on screen. It renders TfrmConfig's model.

@@ -1,5 +1,8 @@
 #include "platform/fake/FakeServices.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace solvane::fake {
 
 std::size_t FakeFonts::drawnCharacters(const std::string& caption) {
@@ -18,8 +21,12 @@ std::size_t FakeFonts::drawnCharacters(const std::string& caption) {
 }
 
 Size FakeFonts::measureCaption(const std::string& text, const FontSpec& font) {
-    ++measurements;
-    return {static_cast<int>(drawnCharacters(text)) * font.size / 2, font.size * 3 / 2};
+    if (++measurements > measurementLimit) throw std::runtime_error("The text was measured too often.");
+    const auto capped = [](std::int64_t pixels) {
+        return static_cast<int>(std::min<std::int64_t>(pixels, std::numeric_limits<int>::max()));
+    };
+    const auto characters = static_cast<std::int64_t>(drawnCharacters(text));
+    return {capped(characters * font.size / 2), capped(std::int64_t{font.size} * 3 / 2)};
 }
 
 }  // namespace solvane::fake

@@ -1,4 +1,5 @@
 #pragma once
+#include <limits>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -22,11 +23,14 @@ public:
 };
 
 // Deterministic text measurement: every drawn character is half the point size wide,
-// and a line is one and a half times the point size high.
+// and a line is one and a half times the point size high (both capped at 2^31 - 1).
 class FakeFonts : public platform::Fonts {
 public:
     std::vector<std::string> families{"Verdana", "Arial", "Georgia"};
     int measurements = 0;
+    // Measuring more often than this throws: a test can cut short what would run for
+    // ever, and see it fail instead.
+    int measurementLimit = std::numeric_limits<int>::max();
     std::vector<std::string> scalableFamilies() override { return families; }
     Size measureCaption(const std::string& text, const FontSpec& font) override;
     // The characters the caption convention draws: "&" marks an access key, "&&" is one "&".

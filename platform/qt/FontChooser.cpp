@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/qt/QtConversions.h"
+#include "platform/qt/QtFonts.h"
 
 namespace solvane::qt {
 namespace {
@@ -53,7 +54,8 @@ void FontChooser::hideEffects() {
 FontSpec FontChooser::currentSpec() const {
     const QFont font = currentFont();
     FontSpec spec;
-    spec.name = toStdString(font.family());
+    // The list shows a family once per foundry; the page and the store keep the plain name.
+    spec.name = toStdString(plainFamilyName(font.family()));
     spec.size = pointSizeOf(font);
     spec.style = (font.bold() ? StyleBold : 0) | (font.italic() ? StyleItalic : 0) |
                  (font.underline() ? StyleUnderline : 0) | (font.strikeOut() ? StyleStrikeOut : 0);

@@ -21,7 +21,8 @@ public:
 
     FontChooser(const FontSpec& initial, QWidget* parent);
 
-    // The chooser's current font; its colour is the one it was opened with.
+    // The chooser's current font under its family's plain name; its colour is the one
+    // it was opened with.
     FontSpec currentSpec() const;
     QPushButton* applyButton() const { return apply_; }
     std::function<void(const FontSpec&)> onApply;

@@ -54,6 +54,8 @@ void HintWindow::show() {
     QWidget::raise();
 }
 
+void HintWindow::showingStarts() { trace("start"); }
+
 void HintWindow::hide() {
     const bool disappearing = isVisible();
     QWidget::hide();

@@ -22,6 +22,7 @@ public:
     void hide() override;
     void makeTopmost() override;
     void refresh() override;
+    void showingStarts() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -50,8 +51,9 @@ private:
     x11::InputOverlay inputOverlay_;
     bool paintedSinceShow_ = false;
     // SOLVANE_TRACE_SHOWINGS names a file that gets a line for every step of every
-    // showing, with the monotonic clock's time in nanoseconds: "show" when the window
-    // is asked to appear, "painted" when its first paint is done, "hide" when it goes.
+    // showing, with the monotonic clock's time in nanoseconds: "start" when the
+    // showing starts, before it is composed; "show" when the window is asked to
+    // appear; "painted" when its first paint is done; "hide" when it goes.
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> trace_{nullptr, &std::fclose};
 };
 

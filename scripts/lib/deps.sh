@@ -15,10 +15,13 @@ SOLVANE_BUILD_PACKAGES=(
 
 # A virtual X desktop (display server, tray host, window manager, session bus)
 # and the tools that drive and photograph it; python3 runs the X display tests.
+# The fonts are those the tests draw and measure with; the URW base fonts bring
+# typefaces that several foundries make and a dingbat font, which the tests of
+# the random-font catalogue need.
 SOLVANE_DESKTOP_PACKAGES=(
   xvfb trayer openbox
   xdotool x11-utils x11-xserver-utils imagemagick
-  dbus-x11 fonts-dejavu-core
+  dbus-x11 fonts-dejavu-core fonts-urw-base35
   python3
 )
 

@@ -108,6 +108,22 @@ TEST_F(Composition, ATextTooWideForTheMonitorShrinksPointByPointDownToOne) {
     EXPECT_EQ(tiny.hint().Label1.font().size, 1);
 }
 
+TEST_F(Composition, AHugeStoredSizeStillShowsTheAffirmationFittedToTheMonitor) {
+    h.stored()["FontSize"] = 2147483647;
+    // One point at a time from 2^31 - 1 would never end; the fake stops it instead.
+    h.fake.fonts.measurementLimit = 1000;
+    h.start();
+    const int before = h.fake.fonts.measurements;
+    h.hint().show();
+    EXPECT_EQ(h.loop().totalSleptMs(), 0) << "the showing failed";
+    EXPECT_TRUE(h.onScreen());
+    // 37 x 54 / 2 = 999 fits with 10 to spare in 1024; 55 points would need 1027.
+    EXPECT_EQ(h.hint().Label1.font().size, 54);
+    EXPECT_EQ(h.hint().bounds, (Rect{(1024 - 1009) / 2, (768 - 91) / 2, 1009, 91}));
+    EXPECT_LE(h.fake.fonts.measurements - before, 20);
+    EXPECT_EQ(h.config().FontDialog1Font.size, 2147483647) << "the stored size stays as it is";
+}
+
 TEST_F(Composition, TheChosenMonitorPlacesTheWindowAndOneMonitorResetsTheChoice) {
     h.fake.monitors.monitors = {{0, 0, 1024, 768}, {1024, 0, 1280, 1024}};
     h.stored()["Monitor"] = 1;

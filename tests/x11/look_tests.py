@@ -218,6 +218,14 @@ class LookTest(ShowingTestCase):
         self.assertIsNotNone(background_step(text, background),
                              f"background {background} is not the text colour {text} darkened")
 
+    def test_huge_stored_size_is_fitted_to_the_monitor(self):
+        # The load keeps any stored size; the showing must still come, fitted.
+        shot, geometry, _window = self.show_with({"FontSize": 2147483647}, has_contoured_text)
+        self.save(shot, "look-huge-size.png", geometry)
+        self.assertLessEqual(geometry.width, SCREEN_WIDTH, "wider than the monitor")
+        # The largest size that fits: one point more would not (about 25 pixels here).
+        self.assertGreater(geometry.width, SCREEN_WIDTH - 60, "not the largest size that fits")
+
     def test_click_between_words_ends_the_display(self):
         shot, geometry, window = self.show_with({}, has_contoured_text)
         point = gap_between_words(shot, geometry)

@@ -3,8 +3,11 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
 
+#include "display/FontCatalogue.h"
+#include "display/RandomGenerator.h"
 #include "platform/qt/QtConversions.h"
 
 namespace solvane::qt {
@@ -45,6 +48,21 @@ TEST(QtFonts, StyleBitsChangeTheMeasure) {
     EXPECT_GT(fonts.measureCaption("Affirmation", larger).width, regular * 3 / 2);
 }
 
+TEST(QtFonts, RemembersItsMeasuresWithinABound) {
+    QtFonts fonts;
+    const Size measured = fonts.measureCaption("Affirmation", Regular);
+    FontSpec coloured = Regular;
+    coloured.colour = 0x0000FF;
+    EXPECT_EQ(fonts.measureCaption("Affirmation", coloured), measured);
+    EXPECT_EQ(fonts.rememberedMeasures(), 1u) << "the colour plays no part in a measure";
+    for (std::size_t i = 0; i < QtFonts::MaxRememberedMeasures; ++i) {
+        fonts.measureCaption("Affirmation " + std::to_string(i), Regular);
+        ASSERT_LE(fonts.rememberedMeasures(), QtFonts::MaxRememberedMeasures);
+    }
+    EXPECT_LT(fonts.rememberedMeasures(), QtFonts::MaxRememberedMeasures) << "never started afresh";
+    EXPECT_EQ(fonts.measureCaption("Affirmation", Regular), measured);
+}
+
 TEST(QtFonts, SizesBelowOnePointMeasureAsOnePoint) {
     QtFonts fonts;
     FontSpec tiny = Regular;
@@ -57,7 +75,19 @@ TEST(QtFonts, SizesBelowOnePointMeasureAsOnePoint) {
     EXPECT_GT(atOne.height, 0);
 }
 
-TEST(QtFonts, ListsEachScalablePublicFamilyOnce) {
+// The families as Qt lists them, each under the name Qt gives it: a family that
+// several foundries make is listed once per foundry, as "Family [Foundry]".
+std::set<QString> listedFamilies() {
+    const QStringList families = QFontDatabase::families();
+    return {families.begin(), families.end()};
+}
+
+bool writesLatin(const QString& family) {
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    return systems.contains(QFontDatabase::Latin) && !systems.contains(QFontDatabase::Symbol);
+}
+
+TEST(QtFonts, ListsEachTypefaceOnceUnderItsPlainName) {
     QtFonts fonts;
     const std::vector<std::string> families = fonts.scalableFamilies();
     ASSERT_FALSE(families.empty());
@@ -65,9 +95,48 @@ TEST(QtFonts, ListsEachScalablePublicFamilyOnce) {
     EXPECT_EQ(unique.size(), families.size());
     for (const std::string& family : families) {
         const QString name = toQString(family);
+        EXPECT_FALSE(name.contains(QLatin1Char('['))) << family;
         EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(name)) << family;
         EXPECT_FALSE(QFontDatabase::isPrivateFamily(name)) << family;
     }
+    // The machine's fonts include typefaces that several foundries make (the URW base
+    // fonts come as OpenType and as Type 1): each must still be there, once, plainly named.
+    int madeBySeveral = 0;
+    for (const QString& listed : listedFamilies()) {
+        const qsizetype bracket = listed.indexOf(QLatin1String(" ["));
+        if (bracket < 0 || !writesLatin(listed)) continue;
+        ++madeBySeveral;
+        const std::string plain = toStdString(listed.left(bracket));
+        EXPECT_EQ(std::count(families.begin(), families.end(), plain), 1) << plain;
+    }
+    EXPECT_GT(madeBySeveral, 0) << "no family on this machine comes from several foundries";
+    EXPECT_EQ(toStdString(plainFamilyName(QStringLiteral("Nimbus Sans [URW ]"))), "Nimbus Sans");
+    EXPECT_EQ(toStdString(plainFamilyName(QStringLiteral("DejaVu Sans"))), "DejaVu Sans");
+}
+
+TEST(QtFonts, TheCatalogueOfTheInstalledFontsHoldsOnlyTypefacesThatWriteLatin) {
+    QtFonts fonts;
+    FontCatalogue catalogue;
+    RandomGenerator random;
+    catalogue.build(fonts.scalableFamilies(), random, 4711);
+    ASSERT_TRUE(catalogue.offersChoice());
+    const std::set<std::string> unique(catalogue.entries.begin(), catalogue.entries.end());
+    std::set<QString> typefaces;
+    for (const std::string& entry : catalogue.entries) typefaces.insert(plainFamilyName(toQString(entry)));
+    EXPECT_EQ(typefaces.size(), catalogue.entries.size()) << "a typeface is in the catalogue more than once";
+    for (const char* alias : {"Serif", "Sans Serif", "Monospace"}) {
+        EXPECT_EQ(unique.count(alias), 0u) << alias << " only stands for another family";
+    }
+    for (const std::string& entry : catalogue.entries) EXPECT_TRUE(writesLatin(toQString(entry))) << entry;
+    // The dingbat font of the URW base fonts puts pictures where the letters are; its
+    // name passes the catalogue's own rules, so only its writing systems keep it out.
+    const std::set<QString> listed = listedFamilies();
+    const bool dingbatsInstalled = std::any_of(listed.begin(), listed.end(), [](const QString& family) {
+        return family.startsWith(QLatin1String("D050000L"));
+    });
+    ASSERT_TRUE(dingbatsInstalled) << "fonts-urw-base35 is not installed";
+    EXPECT_FALSE(FontCatalogue::isExcluded("D050000L"));
+    EXPECT_EQ(typefaces.count(QStringLiteral("D050000L")), 0u);
 }
 
 }  // namespace
