@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/AutostartEntry.h"
+#include "platform/DesktopLocale.h"
 #include "platform/EventLoop.h"
 #include "platform/Fonts.h"
 #include "platform/InstanceControl.h"
@@ -31,6 +32,7 @@ struct Platform {
     HighResClock& clock;
     WindowSystem& windows;
     TextConverter& text;
+    DesktopLocale& locale;
 };
 
 }  // namespace solvane::platform

@@ -9,6 +9,7 @@
 #include "dialog/TfrmConfig.h"
 #include "platform/KeyStore.h"
 #include "platform/TextConverter.h"
+#include "settings/DesktopLanguage.h"
 #include "settings/LanguageFileLoader.h"
 #include "settings/LanguageIdentifiers.h"
 #include "settings/LanguageTable.h"
@@ -66,20 +67,21 @@ void closeQuietly(StoreKey& key) {
 
 }  // namespace
 
-std::int32_t findInstallerLanguage(platform::KeyStore& store) {
+std::int32_t findInstallerLanguage(platform::KeyStore& store, const std::vector<std::string>& desktopLanguages) {
     const std::unique_ptr<StoreKey> machine = store.open(StoreRoot::LocalMachine, InstallerLanguageKeyPath);
     if (const std::optional<std::int32_t> language = languageIn(machine.get())) {
         closeQuietly(*machine);
         return *language;
     }
 
-    std::int32_t language = EnglishLanguage;
+    std::optional<std::int32_t> recorded;
     if (const std::unique_ptr<StoreKey> user = store.open(StoreRoot::CurrentUser, InstallerLanguageKeyPath)) {
-        language = languageIn(user.get()).value_or(EnglishLanguage);
+        recorded = languageIn(user.get());
         closeQuietly(*user);
     }
+    const std::int32_t language = recorded.value_or(desktopLanguage(desktopLanguages).value_or(EnglishLanguage));
     if (machine) {
-        if (language != EnglishLanguage) {
+        if (recorded && language != EnglishLanguage) {
             try {
                 machine->writeText(InstallerLanguageValue, std::to_string(language));
             } catch (const StoreError&) {
@@ -95,7 +97,8 @@ void setUpLanguage(Program& program, platform::TextConverter& converter) {
     program.texts = UiTexts{};  // English texts
     program.texts.pages = shippedWebPages(program.platform.files, PageLanguage::English);
 
-    const std::int32_t language = findInstallerLanguage(program.platform.store);
+    const std::int32_t language =
+        findInstallerLanguage(program.platform.store, program.platform.locale.preferredLanguages());
     if (language == GermanLanguage) {
         TfrmConfig& config = program.config();
         config.tabCaption[static_cast<int>(ConfigPage::Thanks)] = "Danke";

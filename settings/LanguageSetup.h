@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace solvane {
 
@@ -17,7 +19,10 @@ inline constexpr const char* InstallerLanguageValue = "Installer Language";
 // The language the installer recorded: the machine's value if it has one, else the
 // user's, which is then copied to the machine key when it is not English. A value that
 // is no decimal number counts as English; a copy the user has no right to make is skipped.
-std::int32_t findInstallerLanguage(platform::KeyStore& store);
+// Where neither key records one (no installer ran, as on Linux), the first of the
+// desktop's languages that has interface texts, else English; that choice is not
+// recorded, so a change of the desktop's language is followed at the next start.
+std::int32_t findInstallerLanguage(platform::KeyStore& store, const std::vector<std::string>& desktopLanguages = {});
 
 // Chooses the interface language when the settings dialog is created and applies its
 // texts: English by default, German from the built-in table, any other listed language

@@ -25,9 +25,10 @@ struct FakePlatform {
     FakeClock clock;
     FakeWindowSystem windows{[this] { return loop.now(); }};
     FakeTextConverter text;
+    FakeDesktopLocale locale;
 
     platform::Platform services{loop,      loop,      store, monitors, fonts, screenSaver, memory, processes,
-                                shell,     instances, files, autostart, errors, clock,      windows, text};
+                                shell,     instances, files, autostart, errors, clock,      windows, text, locale};
 };
 
 }  // namespace solvane::fake

@@ -8,6 +8,7 @@
 
 #include "app/Utf8.h"
 #include "platform/AutostartEntry.h"
+#include "platform/DesktopLocale.h"
 #include "platform/Fonts.h"
 #include "platform/InstanceControl.h"
 #include "platform/Monitors.h"
@@ -105,6 +106,12 @@ public:
         onQuit = std::move(quitHandler);
     }
     void withdraw() override { announced = false; }
+};
+
+class FakeDesktopLocale : public platform::DesktopLocale {
+public:
+    std::vector<std::string> languages;
+    std::vector<std::string> preferredLanguages() override { return languages; }
 };
 
 class FakeProgramFiles : public platform::ProgramFiles {

@@ -12,6 +12,7 @@
 #include "app/ProgramEntry.h"
 #include "platform/Platform.h"
 #include "platform/linux/DetachedProcessStarter.h"
+#include "platform/linux/EnvironmentLocale.h"
 #include "platform/linux/IconvTextConverter.h"
 #include "platform/linux/JsonKeyStore.h"
 #include "platform/linux/LinuxScreenSaver.h"
@@ -137,8 +138,9 @@ int main(int argc, char* argv[]) {
     qt::SteadyClock clock;
     qt::QtWindowSystem windows;
     platform::IconvTextConverter text;
+    platform::EnvironmentLocale locale;
 
     platform::Platform services{loop,      timers,    store, monitors,  fonts,  screenSaver, memory, processes,
-                                shell,     instances, files, autostart, errors, clock,       windows, text};
+                                shell,     instances, files, autostart, errors, clock,       windows, text, locale};
     return runProgram(services, CommandLine::fromArguments(programArguments()));
 }

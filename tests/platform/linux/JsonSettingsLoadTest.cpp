@@ -42,7 +42,8 @@ protected:
     JsonKeyStore store;
     Platform services{fake.loop,      fake.loop,      store,           fake.monitors, fake.fonts, fake.screenSaver,
                       fake.memory,    fake.processes, fake.shell,      fake.instances, fake.files, fake.autostart,
-                      fake.errors,    fake.clock,     fake.windows,    fake.text};
+                      fake.errors,    fake.clock,     fake.windows,    fake.text,
+                      fake.locale};
     Program program{services, CommandLine{}};
 };
 

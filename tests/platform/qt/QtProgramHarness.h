@@ -31,7 +31,7 @@ struct QtProgramHarness {
     QtWindowSystem windows;
     platform::Platform services{fake.loop,  fake.loop,      fake.store, fake.monitors, fake.fonts,
                                 fake.screenSaver, fake.memory, fake.processes, fake.shell, fake.instances,
-                                fake.files, fake.autostart, fake.errors, fake.clock,  windows, fake.text};
+                                fake.files, fake.autostart, fake.errors, fake.clock,  windows, fake.text, fake.locale};
     Program program;
 };
 
