@@ -1,6 +1,5 @@
 #include "platform/linux/JsonKeyStore.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -9,7 +8,12 @@
 
 namespace solvane::platform {
 
-JsonKeyStore::JsonKeyStore(std::chrono::milliseconds lockTimeout) : lockTimeout_(lockTimeout) {}
+JsonKeyStore::JsonKeyStore(std::chrono::milliseconds lockWait) : lockWait_(lockWait) {}
+
+JsonKeyStore::~JsonKeyStore() {
+    for (auto it = deferred_->cbegin(); it != deferred_->cend(); ++it)
+        JsonStoreFile(it.key(), lockWait_ * 10).publish(it.value());
+}
 
 std::optional<QString> JsonKeyStore::keyFilePath(StoreRoot root, const std::string& path) {
     QStringList components = QString::fromStdString(path).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
@@ -29,9 +33,9 @@ std::optional<QString> JsonKeyStore::keyFilePath(StoreRoot root, const std::stri
 
 std::unique_ptr<StoreKey> JsonKeyStore::open(StoreRoot root, const std::string& path) {
     const std::optional<QString> file = keyFilePath(root, path);
-    if (!file || !QDir().mkpath(QFileInfo(*file).absolutePath()))
+    if (!file || !folderExistsOrCanBeCreated(QFileInfo(*file).absolutePath()))
         return nullptr;
-    return std::make_unique<JsonStoreKey>(*file, lockTimeout_);
+    return std::make_unique<JsonStoreKey>(*file, lockWait_, deferred_);
 }
 
 }  // namespace solvane::platform

@@ -15,20 +15,28 @@ namespace {
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
-// The folder and the file allow replacing the file: the folder takes a new entry and
-// an existing file is writable (QSaveFile refuses to replace a read-only file).
+// The folder and the file allow replacing the file: the folder takes a new entry (or
+// can be created) and an existing file is writable (a read-only file stays as it is).
 bool canReplace(const QString& filePath) {
     const QFileInfo file(filePath);
     const QString folder = file.absolutePath();
-    if (!QFileInfo(folder).isDir() || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+    if (QFileInfo(folder).isDir()) {
+        if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+            return false;
+    } else if (!folderExistsOrCanBeCreated(folder)) {
         return false;
+    }
     return !file.exists() || ::access(QFile::encodeName(filePath).constData(), W_OK) == 0;
 }
 
 }  // namespace
 
-JsonStoreKey::JsonStoreKey(QString filePath, std::chrono::milliseconds lockTimeout)
-    : file_(std::move(filePath), lockTimeout), content_(file_.load()) {}
+JsonStoreKey::JsonStoreKey(QString filePath, std::chrono::milliseconds lockWait,
+                           std::shared_ptr<JsonDeferredChanges> deferred)
+    : file_(std::move(filePath), lockWait),
+      content_(file_.load()),
+      deferred_(std::move(deferred)),
+      changes_(deferred_->take(file_.path())) {}
 
 JsonStoreKey::~JsonStoreKey() {
     try {
@@ -116,8 +124,12 @@ void JsonStoreKey::close() {
     if (closed_)
         return;
     closed_ = true;
-    if (!changes_.isEmpty())
-        file_.publish(changes_);
+    if (!changes_.isEmpty() && file_.publish(changes_) == JsonStoreFile::Publication::Busy) {
+        // Deferred changes of a key closed earlier are older than these.
+        JsonStoreChanges& waiting = (*deferred_)[file_.path()];
+        for (auto it = changes_.cbegin(); it != changes_.cend(); ++it)
+            waiting.insert(it.key(), it.value());
+    }
     changes_.clear();
 }
 

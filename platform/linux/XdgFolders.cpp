@@ -1,8 +1,15 @@
 #include "platform/linux/XdgFolders.h"
 
+#include <cerrno>
+#include <vector>
+
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace solvane::platform {
 
@@ -15,14 +22,36 @@ QString absoluteFromEnvironment(const char* variable) {
     return QDir::cleanPath(value);
 }
 
+// The user's home in the password database; empty when the user has no entry there.
+QString homeFromPasswordDatabase() {
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 4096);
+    passwd entry{};
+    passwd* found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < 1 << 20)
+        buffer.resize(buffer.size() * 2);
+    if (!found || !found->pw_dir)
+        return {};
+    return QFile::decodeName(found->pw_dir);
+}
+
 QString fromEnvironmentOrHome(const char* variable, const char* belowHome) {
     const QString value = absoluteFromEnvironment(variable);
     if (!value.isEmpty())
         return value;
-    return QDir::cleanPath(QDir::homePath() + QLatin1Char('/') + QLatin1String(belowHome));
+    return QDir::cleanPath(homeFolder() + QLatin1Char('/') + QLatin1String(belowHome));
 }
 
 }  // namespace
+
+QString homeFolder() {
+    // QDir::homePath() falls back to "/" without HOME, which would put the settings in /.config.
+    const QString home = absoluteFromEnvironment("HOME");
+    if (!home.isEmpty())
+        return home;
+    const QString fromDatabase = homeFromPasswordDatabase();
+    return QDir::isAbsolutePath(fromDatabase) ? QDir::cleanPath(fromDatabase) : QDir::rootPath();
+}
 
 QString xdgConfigHome() { return fromEnvironmentOrHome("XDG_CONFIG_HOME", ".config"); }
 

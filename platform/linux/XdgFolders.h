@@ -7,6 +7,9 @@ namespace solvane::platform {
 // that is unset, empty or not an absolute path counts as missing, and its
 // default applies. The variables are read at every call.
 
+// $HOME; without it (or with no absolute path in it) the home folder of the user's entry
+// in the password database, as a login would set it; "/" only when there is none.
+QString homeFolder();
 // $XDG_CONFIG_HOME, default ~/.config.
 QString xdgConfigHome();
 // The first folder of $XDG_CONFIG_DIRS, default /etc/xdg.

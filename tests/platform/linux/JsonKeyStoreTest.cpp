@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QSysInfo>
 
 #include "TempXdgEnvironment.h"
 
@@ -192,7 +198,7 @@ TEST_F(JsonKeyStoreTest, UnknownValuesAreKeptAcrossAWrite) {
 
 TEST_F(JsonKeyStoreTest, ABrokenFileIsSetAsideAndTheKeyIsEmpty) {
     const QByteArray broken[] = {"{\"Anzeige\": 5", "[1, 2]", "", "\"text\"", "{\"a\": 1} trailing",
-                                 "{\"a\": \"\xff\"}"};
+                                 "{\"a\": \"\xff\" \xff}", "{\"a\": \xff}"};
     for (const QByteArray& content : broken) {
         SCOPED_TRACE(content.toStdString());
         for (const QString& old : setAsideFiles())
@@ -255,7 +261,7 @@ TEST_F(JsonKeyStoreTest, TwoKeysOfTheSameFileMergeTheirWrites) {
     EXPECT_EQ(readObject(), QJsonObject({{"One", 1}, {"Two", 2}}));
 }
 
-TEST_F(JsonKeyStoreTest, APublicationThatCannotTakeTheLockLeavesTheFileAsItWas) {
+TEST_F(JsonKeyStoreTest, APublicationThatALivingHolderOfTheLockHoldsUpWaitsForTheNextKey) {
     writeRaw(R"({"Anzeige": 900})");
     const QByteArray before = readRaw();
     QLockFile otherWriter(programFile() + QStringLiteral(".lock"));
@@ -264,8 +270,189 @@ TEST_F(JsonKeyStoreTest, APublicationThatCannotTakeTheLockLeavesTheFileAsItWas) 
     key->writeInteger("Anzeige", 50);
     EXPECT_NO_THROW(key->close());
     EXPECT_EQ(readRaw(), before);
+    // Meanwhile this process reads what it wrote, and still cannot publish it.
+    EXPECT_EQ(openProgramKey()->readInteger("Anzeige"), 50);
+    EXPECT_EQ(readRaw(), before);
+
     otherWriter.unlock();
-    EXPECT_EQ(openProgramKey()->readInteger("Anzeige"), 900);
+    key = openProgramKey();
+    EXPECT_EQ(key->readInteger("Anzeige"), 50);
+    key->writeText("FontName", "Verdana");
+    key->close();
+    EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}, {"FontName", "Verdana"}}));
+}
+
+TEST_F(JsonKeyStoreTest, ChangesStillDeferredAreSavedWhenTheStoreEnds) {
+    writeRaw(R"({"Anzeige": 900})");
+    QLockFile otherWriter(programFile() + QStringLiteral(".lock"));
+    ASSERT_TRUE(otherWriter.lock());
+    auto ending = std::make_unique<JsonKeyStore>(20ms);
+    auto key = ending->open(StoreRoot::CurrentUser, programKey);
+    key->writeInteger("Anzeige", 50);
+    key->close();
+    EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 900}}));
+    otherWriter.unlock();
+    ending.reset();
+    EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}}));
+}
+
+TEST_F(JsonKeyStoreTest, ALockLeftByAWriterThatIsGoneDoesNotHoldUpAPublication) {
+    struct Case {
+        const char* what;
+        QByteArray content;
+    };
+    const Case cases[] = {
+        {"killed before it wrote who holds it", ""},
+        {"killed after it wrote who holds it", QByteArray::number(std::numeric_limits<int>::max()) + "\nsolvane\n" +
+                                                   QSysInfo::machineHostName().toUtf8() + "\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeRaw(R"({"Anzeige": 900})");
+        QFile lock(programFile() + QStringLiteral(".lock"));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(c.content);
+        lock.close();
+        QElapsedTimer clock;
+        clock.start();
+        auto key = openProgramKey();
+        key->writeInteger("Anzeige", 50);
+        key->close();
+        EXPECT_LT(clock.elapsed(), 150) << "the save waited for a holder that is gone";
+        EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}}));
+        EXPECT_FALSE(QFileInfo::exists(lock.fileName()));
+    }
+}
+
+TEST_F(JsonKeyStoreTest, ALockThatNamesAWriterOnAnotherComputerCountsUntilItIsStale) {
+    writeRaw(R"({"Anzeige": 900})");
+    QFile lock(programFile() + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("4242\nsolvane\nanother-computer.example\n");
+    lock.close();
+    auto key = openProgramKey();
+    key->writeInteger("Anzeige", 50);
+    key->close();
+    EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 900}}));
+
+    // Thirty seconds on, that writer is taken for gone, as QLockFile does.
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-31), QFileDevice::FileModificationTime));
+    lock.close();
+    openProgramKey()->close();  // publishes the waiting change
+    EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}}));
+}
+
+TEST_F(JsonKeyStoreTest, TemporaryCopiesLeftByAKilledSaveAreRemovedByTheNextSave) {
+    writeRaw(R"({"Anzeige": 900})");
+    const QString folder = QFileInfo(programFile()).absolutePath() + QLatin1Char('/');
+    const QStringList leftovers = {"Marwick's Solvane.json.saving-AbCdEf", "Marwick's Solvane.json.saving-zzzzzz"};
+    const QStringList others = {"Marwick's Solvane.json.backup", "Marwick's Solvane.json.saving-AbCdEf.txt",
+                                "Other.json.saving-AbCdEf", "Marwick's Solvane.json.saving-AbC"};
+    for (const QString& name : leftovers + others) {
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"({"Anzeige": 1})");
+    }
+    openProgramKey()->close();  // only read: removes nothing
+    for (const QString& name : leftovers)
+        EXPECT_TRUE(QFileInfo::exists(folder + name)) << name.toStdString();
+
+    auto key = openProgramKey();
+    key->writeInteger("Anzeige", 50);
+    key->close();
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(folder + name)) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFileInfo::exists(folder + name)) << name.toStdString();
+    EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}}));
+}
+
+// Whether `text` is `before`, one or more U+FFFD, then `after`.
+bool isMended(const QString& text, const QString& before, const QString& after) {
+    if (!text.startsWith(before) || !text.endsWith(after) || text.size() <= before.size() + after.size())
+        return false;
+    const QString middle = text.sliced(before.size(), text.size() - before.size() - after.size());
+    return std::all_of(middle.cbegin(), middle.cend(), [](QChar c) { return c == QChar(0xFFFD); });
+}
+
+TEST_F(JsonKeyStoreTest, BytesThatAreNotUtf8InATextReadAsReplacementCharactersAndTheRestIsKept) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;  // inside the text "ab<bytes>cd"
+        QString after;     // what follows the replacement characters
+    };
+    const Case cases[] = {
+        {"a stray byte", "\xff", "cd"},
+        {"a lone continuation byte", "\x80", "cd"},
+        {"a sequence cut short", "\xe2\x82", "cd"},
+        {"an overlong slash", "\xc0\xaf", "cd"},
+        {"a surrogate", "\xed\xa0\x80", "cd"},
+        {"beyond U+10FFFF", "\xf4\x90\x80\x80", "cd"},
+        {"a Latin-1 umlaut before an escaped quote", "\xfc\\\"", "\"cd"},
+    };
+    const QString bad(QChar(0xFFFD));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& old : setAsideFiles())
+            QFile::remove(QFileInfo(programFile()).absolutePath() + QLatin1Char('/') + old);
+        const QByteArray original = "{\"Anzeige\": 900, \"EinzelAffirmation\": \"ab" + c.bytes +
+                                    "cd\", \"Gr\xfc\xdf" "e\": 1, \"FontName\": \"Gr\xc3\xbc\xc3\x9f\"}";
+        writeRaw(original);
+        {
+            auto key = openProgramKey();
+            EXPECT_TRUE(isMended(QString::fromStdString(key->readText("EinzelAffirmation")), "ab", c.after))
+                << key->readText("EinzelAffirmation");
+            EXPECT_EQ(key->readInteger("Anzeige"), 900);
+            EXPECT_EQ(key->readText("FontName"), "Grüß");
+            EXPECT_EQ(key->readInteger("Gr" + bad.toStdString() + bad.toStdString() + "e"), 1);
+            key->close();
+        }
+        EXPECT_EQ(readRaw(), original) << "reading changes nothing";
+        EXPECT_TRUE(setAsideFiles().isEmpty());
+
+        {
+            auto key = openProgramKey();
+            key->writeInteger("Anzeige", 50);
+        }
+        const QJsonObject stored = readObject();
+        EXPECT_EQ(stored.value("Anzeige"), QJsonValue(50));
+        EXPECT_TRUE(isMended(stored.value("EinzelAffirmation").toString(), "ab", c.after));
+        EXPECT_EQ(stored.value("FontName"), QJsonValue(QStringLiteral("Grüß")));
+        EXPECT_EQ(stored.size(), 4);
+        // The file as it was is kept beside it.
+        const QStringList aside = setAsideFiles();
+        ASSERT_EQ(aside.size(), 1);
+        QFile kept(QFileInfo(programFile()).absolutePath() + QLatin1Char('/') + aside.first());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), original);
+    }
+}
+
+TEST_F(JsonKeyStoreTest, ReadingCreatesNoFolderAndNoFile) {
+    const QString userFolder = QFileInfo(programFile()).absolutePath();
+    const QString machineFolder = xdg.path("etc-xdg/Marwick");
+    auto user = openProgramKey();
+    auto machine = store.open(StoreRoot::LocalMachine, programKey);
+    ASSERT_NE(machine, nullptr);
+    EXPECT_FALSE(user->valueExists("Installer Language"));
+    EXPECT_FALSE(machine->valueExists("Installer Language"));
+    user->close();
+    machine->close();
+    EXPECT_FALSE(QFileInfo::exists(userFolder));
+    EXPECT_FALSE(QFileInfo::exists(machineFolder));
+
+    // Nor does reading a broken file: it stays where it is until a write replaces it.
+    writeRaw("{\"Anzeige\": ");
+    openProgramKey()->close();
+    EXPECT_EQ(QDir(userFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({QStringLiteral("Marwick's Solvane.json")}));
+
+    // The first write creates the folders.
+    machine = store.open(StoreRoot::LocalMachine, programKey);
+    machine->writeText("Installer Language", "1031");
+    machine->close();
+    EXPECT_EQ(store.open(StoreRoot::LocalMachine, programKey)->readText("Installer Language"), "1031");
 }
 
 TEST_F(JsonKeyStoreTest, AKeyWhoseFolderCannotBeCreatedIsNotOpened) {
@@ -277,6 +464,7 @@ TEST_F(JsonKeyStoreTest, AKeyWhoseFolderCannotBeCreatedIsNotOpened) {
 }
 
 TEST_F(JsonKeyStoreTest, WritesThrowWhenTheFileCanNoLongerBeReplaced) {
+    writeRaw("{}");
     auto key = openProgramKey();
     key->writeInteger("Before", 1);
     const QString folder = QFileInfo(programFile()).absolutePath();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -90,6 +91,55 @@ TEST_F(JsonSettingsLoadTest, TrueInANumberIsAValueOfTheWrongTypeAndTheLaterValue
     EXPECT_EQ(stored.value("FontSize"), QJsonValue(27));
     EXPECT_EQ(stored.value("Anzeige"), QJsonValue(2700));
     EXPECT_EQ(stored.value("Autorun"), QJsonValue(1));
+}
+
+// Faults a settings file meets in the field: one bad byte, a lock left by a killed save.
+
+TEST_F(JsonSettingsLoadTest, InvalidUtf8InTheAffirmationKeepsEveryOtherSetting) {
+    const QByteArray original = "{\"FontName\": \"Arial\", \"FontSize\": 40, \"Schatten\": 1, "
+                                "\"EinzelAffirmation\": \"Ich schaffe es \xfc" "berall\", "
+                                "\"MultipleAffirmationenAnzahl\": \"07\", \"AnzeigeIntervall\": 30, "
+                                "\"Anzeige\": 4000, \"Autorun\": 0}";
+    writeSettings(original);
+    program.createWindows();
+    EXPECT_EQ(QString::fromStdString(settings().EinzelAffirmation()),
+              QStringLiteral("Ich schaffe es ") + QChar(0xFFFD) + QStringLiteral("berall"));
+    EXPECT_EQ(settings().FontName(), "Arial");
+    EXPECT_EQ(settings().FontSize(), 40);
+    EXPECT_TRUE(settings().Schatten());
+    EXPECT_EQ(settings().MultipleAffirmationenAnzahl(), "07");
+    EXPECT_EQ(settings().AnzeigeIntervall(), 30);
+    EXPECT_EQ(settings().Anzeige(), 4000);
+    EXPECT_FALSE(settings().Autorun());
+
+    SaveSettings(program);
+    const QJsonObject stored = storedSettings();
+    EXPECT_EQ(stored.value("FontName"), QJsonValue("Arial"));
+    EXPECT_EQ(stored.value("Anzeige"), QJsonValue(4000));
+    EXPECT_EQ(stored.value("Autorun"), QJsonValue(0));
+    // The file as it was stays beside the new one.
+    const QStringList aside = QDir(QFileInfo(settingsFile()).absolutePath())
+                                  .entryList({QStringLiteral("Marwick's Solvane.json.corrupt-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(QFileInfo(settingsFile()).absolutePath() + QLatin1Char('/') + aside.first());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), original);
+}
+
+TEST_F(JsonSettingsLoadTest, AnEmptyLockFileLeftBehindDoesNotHoldUpTheSave) {
+    writeSettings(R"({"Anzeige": 4000})");
+    program.createWindows();
+    QFile lock(settingsFile() + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));  // as a save killed just after creating it leaves it
+    lock.close();
+    program.config().tbAnzeige.setPosition(5000);
+
+    QElapsedTimer clock;
+    clock.start();
+    SaveSettings(program);
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_EQ(storedSettings().value("Anzeige"), QJsonValue(5000));
+    EXPECT_FALSE(lock.exists());
 }
 
 }  // namespace
