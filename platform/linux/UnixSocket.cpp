@@ -1,6 +1,7 @@
 #include "platform/linux/UnixSocket.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
