@@ -22,11 +22,20 @@ bool restartDue(double currentBytes, std::int32_t baselineMB) {
 
 void RestartSelf(Program& program) {
     TfrmSlv17k30Main& main = program.main();
+    platform::InstanceControl& instances = program.platform.instances;
+    // A quit request from another instance ("shutdown", a newer start) that has already
+    // arrived wins over the restart: the program ends as asked instead.
+    instances.answerWaitingRequests();
+    if (program.ending()) return;
     SaveSettings(program);
     const std::vector<std::string> words{"reload", main.TrayIcon1.Active() ? "normal" : "hide",
                                          std::to_string(main.RemainingInRun > 0 ? main.RemainingInRun : 0)};
     main.TrayIcon1.setActive(false);
+    // The new instance takes this one's place: it is findable all through the restart,
+    // and a quit request that comes meanwhile waits there for the new instance.
+    instances.handOver();
     program.platform.processes.start(program.platform.files.executablePath(), words);
+    instances.withdraw();
     main.close();
 }
 

@@ -16,7 +16,7 @@ struct FakePlatform {
     FakeFonts fonts;
     FakeScreenSaver screenSaver;
     FakeProcessMemory memory;
-    FakeProcessStarter processes;
+    FakeProcessStarter processes{instances};
     FakeShellOpener shell;
     FakeInstanceControl instances;
     FakeProgramFiles files;

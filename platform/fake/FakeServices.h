@@ -54,16 +54,55 @@ public:
     double workingSetBytes() override { return bytes; }
 };
 
+// Other instances are a count; asking one to quit ends it at once.
+class FakeInstanceControl : public platform::InstanceControl {
+public:
+    int otherInstances = 0;
+    int quitMessages = 0;
+    bool announced = false;
+    // A quit request from another instance that has arrived and waits for the event loop.
+    bool quitWaiting = false;
+    // This instance's place went to the next process started.
+    bool handedOver = false;
+    std::function<void()> onQuit;
+    bool quitAnotherInstance() override {
+        if (otherInstances == 0) return false;
+        ++quitMessages;
+        --otherInstances;
+        return true;
+    }
+    void announce(std::function<void()> quitHandler) override {
+        announced = true;
+        onQuit = std::move(quitHandler);
+    }
+    void answerWaitingRequests() override {
+        if (!announced || !quitWaiting) return;
+        quitWaiting = false;
+        onQuit();
+    }
+    void handOver() override {
+        handedOver = announced;
+        announced = false;
+    }
+    void withdraw() override { announced = false; }
+};
+
 class FakeProcessStarter : public platform::ProcessStarter {
 public:
+    explicit FakeProcessStarter(const FakeInstanceControl& instances) : instances_(instances) {}
     struct Start {
         std::string program;
         std::vector<std::string> arguments;
+        // The started process took over the instance's place (InstanceControl::handOver).
+        bool takesOverInstance;
     };
     std::vector<Start> starts;
     void start(const std::string& program, const std::vector<std::string>& arguments) override {
-        starts.push_back({program, arguments});
+        starts.push_back({program, arguments, instances_.handedOver});
     }
+
+private:
+    const FakeInstanceControl& instances_;
 };
 
 class FakeShellOpener : public platform::ShellOpener {
@@ -86,26 +125,6 @@ class FakeClock : public platform::HighResClock {
 public:
     std::uint32_t value = 12345;
     std::uint32_t counter() override { return value++; }
-};
-
-// Other instances are a count; asking one to quit ends it at once.
-class FakeInstanceControl : public platform::InstanceControl {
-public:
-    int otherInstances = 0;
-    int quitMessages = 0;
-    bool announced = false;
-    std::function<void()> onQuit;
-    bool quitAnotherInstance() override {
-        if (otherInstances == 0) return false;
-        ++quitMessages;
-        --otherInstances;
-        return true;
-    }
-    void announce(std::function<void()> quitHandler) override {
-        announced = true;
-        onQuit = std::move(quitHandler);
-    }
-    void withdraw() override { announced = false; }
 };
 
 class FakeDesktopLocale : public platform::DesktopLocale {

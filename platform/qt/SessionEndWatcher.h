@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <chrono>
 #include <functional>
 
 class QSocketNotifier;
@@ -12,9 +13,16 @@ namespace solvane::qt {
 // Qt makes it at every checkpoint of the session as well, without saying which it is,
 // and at a log-off the Die follows it. The action runs on the UI thread, once. Only one
 // watcher may exist at a time.
+//
+// The action runs when the UI thread next processes events. So that a signal ends the
+// program within a second whatever it is doing, the process exits with the session's
+// exit code (1) by itself when it is still there the deadline after the first signal.
 class SessionEndWatcher : public QObject {
 public:
-    explicit SessionEndWatcher(std::function<void()> onSessionEnd);
+    static constexpr std::chrono::milliseconds DefaultDeadline{500};
+
+    explicit SessionEndWatcher(std::function<void()> onSessionEnd,
+                               std::chrono::milliseconds deadline = DefaultDeadline);
     ~SessionEndWatcher() override;
     SessionEndWatcher(const SessionEndWatcher&) = delete;
     SessionEndWatcher& operator=(const SessionEndWatcher&) = delete;
@@ -29,6 +37,7 @@ private:
     std::function<void()> onSessionEnd_;
     int pipe_[2] = {-1, -1};
     QSocketNotifier* notifier_ = nullptr;
+    bool deadlineReady_ = false;
     bool ended_ = false;
 };
 

@@ -171,6 +171,39 @@ TEST(ProgramEntryTest, ASessionEndDuringTheDisplayEndIsFinal) {
     EXPECT_TRUE(gap.fake.processes.starts.empty());
 }
 
+// "solvane shutdown" and a newer start must reach an instance in the middle of a
+// memory restart: either it ends instead of restarting, or the new instance takes its
+// place before it goes, and with it the requests that come meanwhile.
+struct RestartRun : EntryRun {
+    RestartRun() {
+        fake.memory.bytes = 5.0 * MiB;
+        fake.loop.at(2000, [this] { fake.memory.bytes = 24.0 * MiB; });  // due at the first display's end
+    }
+};
+
+TEST(ProgramEntryTest, AQuitRequestWaitingAtTheRestartEndsTheProgramInstead) {
+    RestartRun r;
+    r.fake.loop.at(FirstDisplayEnds, [&] {
+        // It arrives while the display end processes its events, too late to be handled there.
+        r.fake.loop.atPumpRound(4, [&] { r.fake.instances.quitWaiting = true; });
+    });
+    r.run({});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.fake.processes.starts.empty());
+    EXPECT_TRUE(r.stored().empty()) << "ended by another instance: nothing is saved";
+    EXPECT_FALSE(r.fake.instances.announced);
+}
+
+TEST(ProgramEntryTest, ARestartHandsTheInstancesPlaceToTheNewProcess) {
+    RestartRun r;
+    r.run({});
+    EXPECT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.fake.processes.starts.size(), 1u);
+    EXPECT_TRUE(r.fake.processes.starts[0].takesOverInstance);
+    EXPECT_FALSE(r.fake.instances.announced);
+    EXPECT_FALSE(r.stored().empty());
+}
+
 TEST(ProgramEntryTest, AnExitAfterTheSessionEndSavesNothing) {
     EntryRun r;
     r.fake.loop.at(5000, [&] {

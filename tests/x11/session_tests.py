@@ -1,7 +1,8 @@
 """The X session manager and the program: a checkpoint of the session (a
 request to save with the session going on) leaves the program running; a
 log-out (a request to save for the session's end, then Die) ends it with
-exit code 1 and saves nothing.
+exit code 1 and saves nothing. SIGTERM, as sent at log-off and shutdown, ends
+it within a second whatever it is doing.
 
 The test runs its own minimal session manager (SOLVANE_XSMP_MANAGER, built
 from xsmp_manager.cpp) and starts the program with its SESSION_MANAGER, so
@@ -17,7 +18,7 @@ import subprocess
 import time
 import unittest
 
-from desktop import _die_with_parent, end_process, scaled
+from desktop import _die_with_parent, end_process, scaled, wait_until
 from x11_tests import FIRST_AFFIRMATION_DEADLINE, SolvaneTestCase, _exit_on_sigterm
 
 PAUSE_SECONDS = 5
@@ -102,6 +103,33 @@ class SessionManagerTest(SolvaneTestCase):
         manager.expect("die", scaled(5))
         self.assertEqual(self.wait_for_exit(running, scaled(5), "the program after the log-out"), 1)
         self.assertEqual(self.stored_settings(), stored, "the log-out saved the settings")
+
+
+def catches_signal(pid, number):
+    """The process has a handler of its own for the signal."""
+    with open(f"/proc/{pid}/status", encoding="ascii") as status:
+        for line in status:
+            if line.startswith("SigCgt:"):
+                return bool(int(line.split()[1], 16) & (1 << (number - 1)))
+    return False
+
+
+class TerminateSignalTest(SolvaneTestCase):
+
+    def test_sigterm_ends_the_program_within_a_second_while_it_is_busy(self):
+        # A pasted text of a megabyte keeps the program busy with its first showing.
+        self.desktop.write_settings({"EinzelAffirmation": "I know what I love to do and I do it. " * 27000})
+        started = time.monotonic()
+        running = self.start_solvane()
+        wait_until(lambda: catches_signal(running.pid, signal.SIGTERM), scaled(5),
+                   "the program to take over SIGTERM")
+        # The first showing begins about 0.9 s after the start.
+        time.sleep(max(0.0, started + scaled(1.5) - time.monotonic()))
+        self.assertIsNone(running.poll(), "the program ended by itself")
+        running.send_signal(signal.SIGTERM)
+        signalled = time.monotonic()
+        self.assertEqual(self.wait_for_exit(running, scaled(1.0), "the program after SIGTERM"), 1)
+        print(f"SIGTERM ended the program after {time.monotonic() - signalled:.2f} s")
 
 
 if __name__ == "__main__":

@@ -5,14 +5,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
+#include <QProcess>
 
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "EventLoopHelpers.h"
 #include "TempXdgEnvironment.h"
@@ -25,23 +29,55 @@ QStringList socketFiles(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("TfrmSlv17k30Main-*")}, QDir::System | QDir::Files | QDir::Hidden);
 }
 
+sockaddr_un addressOf(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    std::memcpy(address.sun_path, native.constData(),
+                std::min(static_cast<std::size_t>(native.size()), sizeof address.sun_path - 1));
+    return address;
+}
+
 // A socket file that nobody listens on, as a crashed instance leaves it.
 void leaveStaleSocket(const QString& path) {
     const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_GE(descriptor, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray native = QFile::encodeName(path);
-    ASSERT_LT(static_cast<std::size_t>(native.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
-    ASSERT_EQ(::bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const sockaddr_un address = addressOf(path);
+    ASSERT_EQ(::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ::close(descriptor);
 }
+
+// A connection to an instance's socket, as another process of this user makes it.
+class Client {
+public:
+    explicit Client(const QString& path) : descriptor_(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {
+        const sockaddr_un address = addressOf(path);
+        connected_ = ::connect(descriptor_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~Client() { ::close(descriptor_); }
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
+    bool connected() const { return connected_; }
+    void send(const char* line) { ::send(descriptor_, line, std::strlen(line), MSG_NOSIGNAL); }
+    // The instance has closed its end.
+    bool hungUp() const {
+        char byte = 0;
+        return ::recv(descriptor_, &byte, 1, MSG_DONTWAIT) == 0;
+    }
+
+private:
+    int descriptor_;
+    bool connected_ = false;
+};
+
+int openDescriptors() { return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size()); }
 
 class LocalSocketInstanceControlTest : public ::testing::Test {
 protected:
     void SetUp() override { testing::application(); }
     QString folder() const { return xdg.path("runtime/solvane"); }
+    // The socket of the one announced instance.
+    QString socketPath() const { return folder() + QLatin1Char('/') + socketFiles(folder()).value(0); }
     testing::TempXdgEnvironment xdg;
 };
 
@@ -50,6 +86,9 @@ TEST_F(LocalSocketInstanceControlTest, AnAnnouncedInstanceIsFoundAndRunsItsQuitA
     int quits = 0;
     running.announce([&quits] { ++quits; });
     ASSERT_EQ(socketFiles(folder()).size(), 1);
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(socketPath()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 077, 0u) << "the socket is closed to other users";
 
     LocalSocketInstanceControl starting;
     EXPECT_TRUE(starting.quitAnotherInstance());
@@ -125,13 +164,11 @@ TEST_F(LocalSocketInstanceControlTest, OnlyTheQuitLineMakesAnInstanceQuit) {
     running.announce([&quit] { quit = true; });
     const QString path = folder() + QLatin1Char('/') + socketFiles(folder()).first();
     {
-        QLocalSocket other;
-        other.connectToServer(path);
-        ASSERT_TRUE(other.waitForConnected(1000));
-        other.write("quit please\n");
-        other.waitForBytesWritten(1000);
+        Client other(path);
+        ASSERT_TRUE(other.connected());
+        other.send("quit please\n");
         // The instance hangs up on a request it does not know.
-        EXPECT_TRUE(testing::processEventsUntil([&other] { return other.state() == QLocalSocket::UnconnectedState; }));
+        EXPECT_TRUE(testing::processEventsUntil([&other] { return other.hungUp(); }));
     }
     testing::processPendingEvents();
     EXPECT_FALSE(quit);
@@ -149,6 +186,87 @@ TEST_F(LocalSocketInstanceControlTest, TheQuitActionMayWithdrawTheInstance) {
     ASSERT_TRUE(starting.quitAnotherInstance());
     EXPECT_TRUE(testing::processEventsUntil([&quit] { return quit; }));
     EXPECT_TRUE(socketFiles(folder()).isEmpty());
+}
+
+TEST_F(LocalSocketInstanceControlTest, ARequestThatHasArrivedIsAnsweredOnDemand) {
+    LocalSocketInstanceControl running;
+    int quits = 0;
+    running.announce([&quits] { ++quits; });
+    LocalSocketInstanceControl starting;
+    ASSERT_TRUE(starting.quitAnotherInstance());
+    running.answerWaitingRequests();
+    EXPECT_EQ(quits, 1) << "answered without the event loop";
+    testing::processPendingEvents();
+    EXPECT_EQ(quits, 1) << "and only once";
+}
+
+TEST_F(LocalSocketInstanceControlTest, AConnectionHasASecondToSendItsLine) {
+    LocalSocketInstanceControl running;
+    bool quit = false;
+    running.announce([&quit] { quit = true; });
+    const int descriptorsBefore = openDescriptors();
+    std::vector<std::unique_ptr<Client>> idle;
+    for (int i = 0; i < 5; ++i) idle.push_back(std::make_unique<Client>(socketPath()));
+    Client slow(socketPath());
+    ASSERT_TRUE(slow.connected());
+    testing::processEventsUntil([] { return false; }, std::chrono::milliseconds(300));
+    slow.send("quit\n");
+    EXPECT_TRUE(testing::processEventsUntil([&quit] { return quit; }));
+
+    // The idle ones are hung up on, and the instance keeps no descriptor for them.
+    EXPECT_TRUE(testing::processEventsUntil(
+        [&idle] { return std::all_of(idle.begin(), idle.end(), [](const auto& client) { return client->hungUp(); }); },
+        std::chrono::seconds(3)));
+    EXPECT_EQ(openDescriptors(), descriptorsBefore + static_cast<int>(idle.size()) + 1);
+}
+
+TEST_F(LocalSocketInstanceControlTest, AFloodOfIdleConnectionsNeitherPilesUpNorKeepsOutAQuit) {
+    LocalSocketInstanceControl running;
+    bool quit = false;
+    running.announce([&quit] { quit = true; });
+    const int descriptorsBefore = openDescriptors();
+    constexpr int Connections = 200;
+    std::vector<std::unique_ptr<Client>> idle;
+    while (idle.size() < Connections) {
+        // In bursts, as the socket's queue of connections may be short.
+        for (int i = 0; i < 20; ++i) idle.push_back(std::make_unique<Client>(socketPath()));
+        testing::processPendingEvents();
+    }
+    EXPECT_TRUE(std::all_of(idle.begin(), idle.end(), [](const auto& client) { return client->connected(); }));
+    const int heldByTheInstance = openDescriptors() - descriptorsBefore - Connections;
+    EXPECT_LT(heldByTheInstance, Connections / 4);
+
+    Client prompt(socketPath());
+    prompt.send("quit\n");
+    EXPECT_TRUE(testing::processEventsUntil([&quit] { return quit; }));
+}
+
+// A restart: the old instance hands its socket over, a quit request comes before the
+// new process even runs, the old one ends; the new one takes the socket over and
+// answers the request that waited there.
+TEST_F(LocalSocketInstanceControlTest, ARestartHandsTheSocketAndTheWaitingRequestsToTheNewProcess) {
+    LocalSocketInstanceControl restarting;
+    int quits = 0;
+    restarting.announce([&quits] { ++quits; });
+    restarting.handOver();
+    LocalSocketInstanceControl shutdown;
+    EXPECT_TRUE(shutdown.quitAnotherInstance());
+
+    const QString report = xdg.path("heir-report");
+    qint64 heir = 0;
+    ASSERT_TRUE(QProcess::startDetached(QStringLiteral(INSTANCE_HEIR), {report}, {}, &heir));
+    restarting.withdraw();
+    testing::processPendingEvents();
+    EXPECT_EQ(quits, 0) << "the old instance answers nothing more";
+
+    const bool reported = testing::processEventsUntil([&report] { return QFileInfo(report).size() > 0; });
+    if (!reported)
+        ::kill(static_cast<pid_t>(heir), SIGKILL);
+    ASSERT_TRUE(reported);
+    QFile result(report);
+    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+    EXPECT_EQ(result.readAll(), QByteArray("quit"));
+    EXPECT_TRUE(socketFiles(folder()).isEmpty()) << "the new instance removed the socket as it ended";
 }
 
 TEST(PrivateRuntimeFolderTest, IsUsedOnlyWhenPrivateToThisUser) {

@@ -5,6 +5,10 @@
 #include <QEvent>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include <signal.h>
 
 namespace solvane::qt {
@@ -21,7 +25,7 @@ bool processUntil(const std::function<bool()>& condition) {
 TEST(SessionEndWatcher, SignalEndsTheSessionOnceOnTheUiThread) {
     int ends = 0;
     {
-        SessionEndWatcher watcher([&] { ++ends; });
+        SessionEndWatcher watcher([&] { ++ends; }, std::chrono::minutes(1));
         ::raise(SIGTERM);
         EXPECT_EQ(ends, 0);  // not from inside the signal handler
         EXPECT_TRUE(processUntil([&] { return ends > 0; }));
@@ -31,6 +35,8 @@ TEST(SessionEndWatcher, SignalEndsTheSessionOnceOnTheUiThread) {
     }
     struct sigaction current {};
     sigaction(SIGTERM, nullptr, &current);
+    EXPECT_EQ(current.sa_handler, SIG_DFL);
+    sigaction(SIGALRM, nullptr, &current);
     EXPECT_EQ(current.sa_handler, SIG_DFL);
 }
 
@@ -47,9 +53,42 @@ TEST(SessionEndWatcher, TheSessionManagersDieEndsTheSession) {
     EXPECT_EQ(ends, 1);
 }
 
+// The end of a session must not wait for a UI thread that is busy in a long piece of
+// work: the process ends with the session's exit code all the same.
+TEST(SessionEndWatcherDeathTest, ASignalEndsTheProgramWhileTheUiThreadIsBusy) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SessionEndWatcher watcher([] {});
+            ::raise(SIGTERM);
+            // Busy, without processing events, far longer than the signal may take to act.
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (std::chrono::steady_clock::now() < until) {
+            }
+            std::_Exit(3);
+        },
+        ::testing::ExitedWithCode(1), "");
+}
+
+// When the program leaves by its own way out in time, the deadline goes with the watcher.
+TEST(SessionEndWatcherDeathTest, AProgramThatEndsInTimeKeepsItsOwnExitCode) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            {
+                SessionEndWatcher watcher([] {}, std::chrono::milliseconds(300));
+                ::raise(SIGTERM);
+                QCoreApplication::processEvents();
+            }
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 TEST(SessionEndWatcher, HangUpEndsTheSession) {
     int ends = 0;
-    SessionEndWatcher watcher([&] { ++ends; });
+    SessionEndWatcher watcher([&] { ++ends; }, std::chrono::minutes(1));
     ::raise(SIGHUP);
     EXPECT_TRUE(processUntil([&] { return ends == 1; }));
 }
