@@ -1,5 +1,6 @@
 #include "platform/qt/ConfigDialog.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -108,7 +109,17 @@ void ConfigDialog::bringToFront() {
 
 Rect ConfigDialog::frame() { return toRect(frameGeometry()); }
 
-void ConfigDialog::reject() { model_.close(); }
+void ConfigDialog::reject() { model_.userDismiss(); }
+
+void ConfigDialog::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        model_.userDismiss();
+    } else {
+        model_.close();
+    }
+    // The model may keep the dialog open; the window follows it.
+    event->setAccepted(!model_.visible());
+}
 
 std::optional<FontSpec> ConfigDialog::chooseFont(const FontSpec& initial, Point topLeft,
                                                  const std::function<void(const FontSpec&)>& onApply) {

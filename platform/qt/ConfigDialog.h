@@ -35,8 +35,13 @@ public:
     std::optional<Colour> chooseColour(Colour initial) override;
     Point fontChooserPosition() override;
 
-    // Escape and the window manager's close end up here: the dialog only hides.
+    // Escape: the user dismisses the dialog.
     void reject() override;
+
+protected:
+    // The window manager's close is the user's dismissal; a close that Qt asks
+    // for itself (for instance at the end of the session) only hides the dialog.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void queueRefresh();
