@@ -1,9 +1,13 @@
 #include "platform/qt/ConfigDialog.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "dialog/TfrmConfig.h"
 #include "platform/qt/AffirmationsPageWidget.h"
@@ -94,8 +98,25 @@ void ConfigDialog::refresh() {
 
 void ConfigDialog::show() {
     refresh();
+    if (!isVisible()) centreOnScreen();
     QDialog::show();
     bringToFront();
+}
+
+void ConfigDialog::centreOnScreen() {
+    // Qt's own placement guesses the frame before the window manager has made one,
+    // and so sets the dialog off the centre. The frame the window manager gives it
+    // (or would give it) is asked for instead, and the client area is placed so
+    // that the whole window is centred.
+    const QMargins frame =
+        x11::frameExtents(*this).value_or(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = this->screen();
+    const QRect area = screen->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    const QPoint frameTopLeft(area.x() + (area.width() - outer.width()) / 2,
+                              area.y() + (area.height() - outer.height()) / 2);
+    setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
 void ConfigDialog::hide() { QDialog::hide(); }

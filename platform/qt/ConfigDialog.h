@@ -45,6 +45,8 @@ protected:
 
 private:
     void queueRefresh();
+    // Centres the window with its frame on the screen under the mouse.
+    void centreOnScreen();
 
     TfrmConfig& model_;
     QTabWidget* pages_ = nullptr;
