@@ -108,8 +108,9 @@ void ConfigDialog::centreOnScreen() {
     // and so sets the dialog off the centre. The frame the window manager gives it
     // (or would give it) is asked for instead, and the client area is placed so
     // that the whole window is centred.
-    const QMargins frame =
-        x11::frameExtents(*this).value_or(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    // Without an answer the frame it had when it was last on screen stands in.
+    if (const auto asked = x11::frameExtents(*this)) knownFrame_ = *asked;
+    const QMargins frame = knownFrame_;
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen) screen = this->screen();
     const QRect area = screen->availableGeometry();
@@ -119,7 +120,10 @@ void ConfigDialog::centreOnScreen() {
     setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
-void ConfigDialog::hide() { QDialog::hide(); }
+void ConfigDialog::hide() {
+    if (isVisible() && windowHandle()) knownFrame_ = windowHandle()->frameMargins();
+    QDialog::hide();
+}
 
 bool ConfigDialog::isForeground() { return isActiveWindow(); }
 

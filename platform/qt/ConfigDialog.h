@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QMargins>
 
 #include "platform/WindowSystem.h"
 
@@ -59,6 +60,8 @@ private:
     QPushButton* button9_ = nullptr;
     QPushButton* button10_ = nullptr;
     bool refreshQueued_ = false;
+    // The window manager's frame around the dialog, as last known.
+    QMargins knownFrame_;
 };
 
 }  // namespace solvane::qt

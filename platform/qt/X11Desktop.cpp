@@ -16,7 +16,7 @@ namespace solvane::qt::x11 {
 namespace {
 
 // How long the window manager may take to answer a request for frame extents.
-constexpr int FrameExtentsAttempts = 40;
+constexpr int FrameExtentsAttempts = 100;
 constexpr std::chrono::milliseconds FrameExtentsWait{5};
 
 std::optional<QMargins> readFrameExtents(Display* connection, Window window, Atom extents) {
