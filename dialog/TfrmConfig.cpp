@@ -193,6 +193,10 @@ void TfrmConfig::Button10Click() {
     close();
 }
 
+void TfrmConfig::userDismiss() {
+    notifier.runUserAction([this] { Button10Click(); });
+}
+
 void TfrmConfig::setServedLine(const std::string& line) {
     Memo2ProductLine = line;
     notifier.notify();

@@ -37,7 +37,13 @@ public:
     // --- Visibility ---
     bool visible() const { return visible_; }
     void show();   // visible and brought to the front
-    void close();  // hides it
+    // Hides it and keeps the working values: for the closes the program makes
+    // itself (Hide, the end of the program, a restart).
+    void close();
+    // The user dismissed the dialog without its buttons (Escape, the window
+    // manager's close): the same as Cancel, so that edits the user turned away
+    // from are not stored by the next save.
+    void userDismiss();
     bool isForeground();
     void bringToFront();
     Rect frame();

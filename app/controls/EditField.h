@@ -40,6 +40,9 @@ public:
     void userClick() {
         if (onClick) userAction(onClick);
     }
+    // The user enters the field with the keyboard (Tab): its whole text is
+    // selected, as it stands then, so that the next key press replaces it.
+    void userEnter() { selectAll(); }
     void userLeave() {
         if (onExit) userAction(onExit);
     }

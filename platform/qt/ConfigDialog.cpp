@@ -1,8 +1,13 @@
 #include "platform/qt/ConfigDialog.h"
 
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "dialog/TfrmConfig.h"
 #include "platform/qt/AffirmationsPageWidget.h"
@@ -93,11 +98,32 @@ void ConfigDialog::refresh() {
 
 void ConfigDialog::show() {
     refresh();
+    if (!isVisible()) centreOnScreen();
     QDialog::show();
     bringToFront();
 }
 
-void ConfigDialog::hide() { QDialog::hide(); }
+void ConfigDialog::centreOnScreen() {
+    // Qt's own placement guesses the frame before the window manager has made one,
+    // and so sets the dialog off the centre. The frame the window manager gives it
+    // (or would give it) is asked for instead, and the client area is placed so
+    // that the whole window is centred.
+    // Without an answer the frame it had when it was last on screen stands in.
+    if (const auto asked = x11::frameExtents(*this)) knownFrame_ = *asked;
+    const QMargins frame = knownFrame_;
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = this->screen();
+    const QRect area = screen->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    const QPoint frameTopLeft(area.x() + (area.width() - outer.width()) / 2,
+                              area.y() + (area.height() - outer.height()) / 2);
+    setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
+}
+
+void ConfigDialog::hide() {
+    if (isVisible() && windowHandle()) knownFrame_ = windowHandle()->frameMargins();
+    QDialog::hide();
+}
 
 bool ConfigDialog::isForeground() { return isActiveWindow(); }
 
@@ -108,7 +134,17 @@ void ConfigDialog::bringToFront() {
 
 Rect ConfigDialog::frame() { return toRect(frameGeometry()); }
 
-void ConfigDialog::reject() { model_.close(); }
+void ConfigDialog::reject() { model_.userDismiss(); }
+
+void ConfigDialog::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        model_.userDismiss();
+    } else {
+        model_.close();
+    }
+    // The model may keep the dialog open; the window follows it.
+    event->setAccepted(!model_.visible());
+}
 
 std::optional<FontSpec> ConfigDialog::chooseFont(const FontSpec& initial, Point topLeft,
                                                  const std::function<void(const FontSpec&)>& onApply) {

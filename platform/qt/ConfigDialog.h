@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QMargins>
 
 #include "platform/WindowSystem.h"
 
@@ -35,11 +36,18 @@ public:
     std::optional<Colour> chooseColour(Colour initial) override;
     Point fontChooserPosition() override;
 
-    // Escape and the window manager's close end up here: the dialog only hides.
+    // Escape: the user dismisses the dialog.
     void reject() override;
+
+protected:
+    // The window manager's close is the user's dismissal; a close that Qt asks
+    // for itself (for instance at the end of the session) only hides the dialog.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void queueRefresh();
+    // Centres the window with its frame on the screen under the mouse.
+    void centreOnScreen();
 
     TfrmConfig& model_;
     QTabWidget* pages_ = nullptr;
@@ -52,6 +60,8 @@ private:
     QPushButton* button9_ = nullptr;
     QPushButton* button10_ = nullptr;
     bool refreshQueued_ = false;
+    // The window manager's frame around the dialog, as last known.
+    QMargins knownFrame_;
 };
 
 }  // namespace solvane::qt

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/ChooserModality.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/QtFonts.h"
 
@@ -82,6 +83,7 @@ std::optional<FontSpec> chooseFont(QWidget* parent, const FontSpec& initial, QPo
                                    const std::function<void(const FontSpec&)>& onApply) {
     FontChooser chooser(initial, parent);
     chooser.onApply = onApply;
+    blockOnlyTheParent(chooser);
     // A dialog that was moved before it is shown keeps its place instead of being centred.
     chooser.move(topLeft);
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;

@@ -121,7 +121,17 @@ EditBinding::EditBinding(QLineEdit& widget, EditField& field) : QObject(&widget)
 }
 
 bool EditBinding::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusIn) {
+        // Entered by the keyboard: the model selects its text, and the widget shows
+        // that text at once. Leaving the previous field may just have rewritten it,
+        // and the refresh that would show the new text comes later and would clear
+        // the selection that Qt makes here.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+            field_.userEnter();
+            afterUserAction();
+        }
+    } else if (event->type() == QEvent::FocusOut) {
         // Only a move of the focus inside the dialog leaves the field; the dialog
         // losing the focus to another window, or a popup, does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

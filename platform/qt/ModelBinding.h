@@ -45,9 +45,10 @@ void bindComboBox(QComboBox& widget, ComboBox& list);
 void syncComboBox(QComboBox& widget, const ComboBox& list);
 
 // An edit field: typing goes to userType, losing the focus inside the dialog to
-// userLeave, a left click to userClick. A selection the program makes (select all)
-// is shown once; after each of the user's actions the widget shows the model's
-// text at once, so that a rejected entry is replaced while the user types.
+// userLeave, a left click to userClick, entering it with the keyboard to
+// userEnter. A selection the program makes (select all) is shown once; after each
+// of the user's actions the widget shows the model's text at once, so that a
+// rejected entry is replaced while the user types.
 class EditBinding : public QObject {
 public:
     EditBinding(QLineEdit& widget, EditField& field);

@@ -1,16 +1,15 @@
 #include "platform/qt/QtWindowSystem.h"
 
-#include <QGuiApplication>
-
 #include "platform/qt/ConfigDialog.h"
 #include "platform/qt/HintWindow.h"
-#include "platform/qt/QtConversions.h"
 #include "platform/qt/TrayIconView.h"
 
 namespace solvane::qt {
 
-void QtWindowSystem::setApplicationTitle(const std::string& title) {
-    QGuiApplication::setApplicationDisplayName(toQString(title));
+void QtWindowSystem::setApplicationTitle(const std::string&) {
+    // Nothing to set on this desktop. Qt's application display name would be added
+    // to the title of every window ("Settings — Solvane Premium"), while each window
+    // carries its own title here; the error reports name the title themselves.
 }
 
 std::unique_ptr<platform::TrayView> QtWindowSystem::createTrayView(TfrmSlv17k30Main& main) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <QMargins>
+#include <optional>
 
 class QWidget;
 typedef struct _XDisplay Display;  // Xlib's connection type
@@ -20,5 +22,12 @@ void setInstanceName(QWidget& window, const char* instanceName);
 // exactly `name` (plain ASCII). Qt's own title adds the application's display name to
 // _NET_WM_NAME; this replaces it on the native window until Qt sets the title again.
 void setWindowName(QWidget& window, const char* name);
+
+// The margins of the window manager's frame around a top-level widget, as the
+// window manager states them (_NET_FRAME_EXTENTS). While the widget is hidden it
+// has no frame: the window manager is asked then what frame it would give it
+// (_NET_REQUEST_FRAME_EXTENTS). Nothing when the program does not run on X11 or
+// the window manager cannot tell.
+std::optional<QMargins> frameExtents(QWidget& window);
 
 }  // namespace solvane::qt::x11

@@ -110,8 +110,9 @@ class SolvaneTestCase(unittest.TestCase):
         for window in self.desktop.search_windows(pid=process.pid, classname="solvane"):
             geometry = self.desktop.geometry(window)
             # The host embeds the icon in a window of its own; the program's
-            # tool tips and menus are top-level windows of the same class.
-            if (geometry and geometry.viewable and geometry.width >= 16
+            # tool tips and menus are top-level windows of the same class, and
+            # its dialogs sit in the window manager's frames.
+            if (geometry and geometry.viewable and 16 <= geometry.width <= 64 and geometry.height <= 64
                     and self.desktop.parent_window(window) != root):
                 return geometry
         return None

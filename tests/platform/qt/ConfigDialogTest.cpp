@@ -1,6 +1,7 @@
 #include "platform/qt/ConfigDialog.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include "QtProgramHarness.h"
@@ -133,13 +135,41 @@ TEST_F(ConfigDialogTest, ShowsAndHidesWithTheModel) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(ConfigDialogTest, EscapeAndCloseOnlyHide) {
-    for (const auto& closeIt : std::vector<std::function<void()>>{
-             [&] { QTest::keyClick(dialog, Qt::Key_Escape); }, [&] { dialog->close(); }}) {
+// The window manager's close button arrives as a spontaneous close event.
+void closeByTheWindowManager(QWidget* window) {
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    static_cast<QObject*>(window)->event(&close);  // sendEvent would clear the flag
+}
+
+TEST_F(ConfigDialogTest, EscapeAndTheWindowManagersCloseActAsCancel) {
+    const std::string stored = model.Edit5.text();
+    for (const auto& dismissIt : std::vector<std::function<void()>>{
+             [&] { QTest::keyClick(dialog, Qt::Key_Escape); }, [&] { closeByTheWindowManager(dialog); }}) {
         model.show();
-        closeIt();
+        QTest::keyClicks(edit5, " dismissed");
+        ASSERT_NE(model.Edit5.text(), stored);
+        dismissIt();
+        QtProgramHarness::sync();
         EXPECT_FALSE(model.visible());
         EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(model.Edit5.text(), stored);
+        EXPECT_EQ(edit5->text(), QString::fromStdString(stored));
+    }
+}
+
+TEST_F(ConfigDialogTest, ClosesThatTheProgramOrQtMakeOnlyHide) {
+    for (const auto& closeIt : std::vector<std::function<void()>>{
+             [&] { model.close(); },       // Hide in the tray menu
+             [&] { dialog->close(); }}) {  // Qt closing its windows, as at the end of the session
+        model.show();
+        QTest::keyClicks(edit5, " kept");
+        const std::string edited = model.Edit5.text();
+        closeIt();
+        QtProgramHarness::sync();
+        EXPECT_FALSE(model.visible());
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(model.Edit5.text(), edited);
     }
 }
 

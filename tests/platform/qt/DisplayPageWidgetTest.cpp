@@ -1,5 +1,6 @@
 #include "platform/qt/DisplayPageWidget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -186,6 +187,30 @@ TEST_F(DisplayPageWidgetTest, AClickSelectsTheWholeField) {
     QTest::mouseClick(field, Qt::LeftButton);
     testing::QtProgramHarness::sync();
     EXPECT_EQ(field->selectedText(), "700");
+}
+
+TEST_F(DisplayPageWidgetTest, TabIntoAFieldThatLeavingTheLastOneRewroteSelectsItsNewText) {
+    // 2 s 0 ms: seconds "0" and Tab take the bar to its minimum, which rewrites the
+    // milliseconds from "0" to "50" while the focus moves to them.
+    model.tbAnzeige.setPosition(2000);
+    testing::QtProgramHarness::sync();
+    dialog->activateWindow();
+    QLineEdit* seconds = edit("Edit1");
+    seconds->setFocus(Qt::MouseFocusReason);
+    typeOver(seconds, "0");
+    QTest::keyClick(seconds, Qt::Key_Tab);
+    testing::QtProgramHarness::sync();
+    QLineEdit* milliseconds = edit("Edit4");
+    ASSERT_EQ(QApplication::focusWidget(), milliseconds);
+    EXPECT_EQ(milliseconds->selectedText(), "50");
+
+    // "7" replaces the selection; the bar is at 50 already, so the field keeps "7".
+    QTest::keyClicks(milliseconds, "7");
+    testing::QtProgramHarness::sync();
+    EXPECT_EQ(model.Edit4.text(), "7");
+    EXPECT_EQ(milliseconds->text(), "7");
+    EXPECT_EQ(model.tbAnzeige.position(), 50);
+    EXPECT_EQ(h.program.hint().Timer1.interval(), 50);
 }
 
 TEST_F(DisplayPageWidgetTest, ChoosingAMonitorSelectsIt) {
