@@ -48,6 +48,7 @@ machine the figures are noisy; say so when you quote them.
 """
 
 import argparse
+import bisect
 import ctypes
 import ctypes.util
 import os
@@ -404,17 +405,18 @@ def figures(program, others):
 
     per_showing = []  # (CPU ms, context switches, process clock ms or None)
     done = [s for s in program.showings if s[1] is not None and s[3] is not None]
+    times = [s[0] for s in samples]
     for i in range(WARM_UP, len(done)):
         start, hide = done[i][0], done[i][3]
         low = done[i - 1][3] + int(AFTER_SHOWING * 1e9) if i > 0 else launched
-        high = done[i + 1][0] - int(BEFORE_SHOWING * 1e9) if i + 1 < len(done) else samples[-1][0]
-        before = [s for s in samples if low <= s[0] <= start - int(BEFORE_SHOWING * 1e9)]
-        after = [s for s in samples if hide + int(AFTER_SHOWING * 1e9) <= s[0] <= high]
-        if not before or not after:
+        high = done[i + 1][0] - int(BEFORE_SHOWING * 1e9) if i + 1 < len(done) else times[-1]
+        before = bisect.bisect_right(times, start - int(BEFORE_SHOWING * 1e9)) - 1
+        after = bisect.bisect_left(times, hide + int(AFTER_SHOWING * 1e9))
+        if before < 0 or times[before] < low or after >= len(times) or times[after] > high:
             continue  # the showing's ends were not both sampled in a pause
-        b, a = before[-1], after[0]
+        b, a = samples[before], samples[after]
         if done[i][4] is not None and done[i][4] > a[0]:
-            continue  # the gap lasted longer than expected: the sample after it is missing
+            continue  # the gap was not over by the sample after the showing
         if any(o[0] <= a[0] and o[3] + int(OTHERS_AFTER * 1e9) >= b[0] for o in others):
             continue
         clock = (a[3] - b[3]) / 1e6 if a[3] is not None and b[3] is not None else None
