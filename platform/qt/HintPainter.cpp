@@ -3,6 +3,9 @@
 #include <QBitmap>
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "display/VisibleLine.h"
 #include "platform/qt/QtConversions.h"
@@ -22,11 +25,16 @@ QImage drawGlyphs(const HintLayers& layers, QSize size) {
     return image;
 }
 
+// The pixels from `start` to `end`, at most as many as an int holds.
+int extent(int start, int end) {
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{end} - start, 0, std::numeric_limits<int>::max()));
+}
+
 }  // namespace
 
 QString visibleCaption(const std::string& caption, int left, int deviceWidth) {
     if (left >= deviceWidth) return {};
-    return toQString(cutCaption(caption, longestVisibleLine(deviceWidth - left)));
+    return toQString(cutCaption(caption, longestVisibleLine(extent(left, deviceWidth))));
 }
 
 void paintHintLayers(QPainter& painter, const HintLayers& layers, bool antialiased) {
@@ -44,7 +52,7 @@ void paintHintLayers(QPainter& painter, const HintLayers& layers, bool antialias
         painter.setFont(font);
         painter.setPen(toQColor(layer->font().colour));
         // Placed by its top left corner; the line is not clipped to the rectangle.
-        const QRect from(QPoint(at.x, at.y), QSize(device->width() - at.x, device->height() - at.y));
+        const QRect from(QPoint(at.x, at.y), QSize(extent(at.x, device->width()), extent(at.y, device->height())));
         painter.drawText(from, CaptionTextFlags | Qt::AlignLeft | Qt::AlignTop, text);
     }
 }

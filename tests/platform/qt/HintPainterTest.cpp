@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <functional>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "display/VisibleLine.h"
@@ -187,6 +188,7 @@ TEST(HintPainter, LaysOutOnlyWhatTheDeviceCanShowOfALongCaption) {
         << "a caption that begins left of the device shows further along";
     EXPECT_TRUE(visibleCaption(caption, 1280, 1280).isEmpty()) << "right of the device nothing shows";
     EXPECT_EQ(visibleCaption("I know", 5, 1280), QStringLiteral("I know"));
+    EXPECT_EQ(visibleCaption("I know", std::numeric_limits<int>::min(), 1280), QStringLiteral("I know"));
 
     // Drawn at the smallest size, where most characters fit, the cut text looks
     // exactly like the whole text drawn by Qt itself.
