@@ -210,17 +210,5 @@ TEST(HintPainter, LaysOutOnlyWhatTheDeviceCanShowOfALongCaption) {
     EXPECT_EQ(drawn, expected);
 }
 
-TEST(GlyphShape, OfAMegabyteCaptionIsNoLargerThanTheWindow) {
-    const std::string caption = megabyteCaption();
-    Label text = makeLabel(caption, Blue, {5, 5});
-    Label contour = makeLabel(caption, Red, {4, 5});
-    const QSize window(1280, 50);
-    GlyphShape shape;
-    ASSERT_TRUE(shape.update(only(contour, text), window));
-    EXPECT_EQ(shape.image().size(), window);
-    EXPECT_EQ(shape.region().boundingRect() & QRect(QPoint(0, 0), window), shape.region().boundingRect());
-    EXPECT_GT(shape.region().boundingRect().width(), 1270) << "the text runs across the whole window";
-}
-
 }  // namespace
 }  // namespace solvane::qt
