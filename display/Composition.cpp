@@ -1,5 +1,6 @@
 // The composition of one showing: text, font, size, colours, fit, placement,
 // contour and shadow, and what the showing hands back to the dialog's preview.
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/Program.h"
@@ -7,6 +8,7 @@
 #include "display/ColourSchemes.h"
 #include "display/TextFit.h"
 #include "display/TfrmHint.h"
+#include "display/VisibleLine.h"
 #include "settings/Settings.h"
 
 namespace solvane {
@@ -18,6 +20,23 @@ constexpr int SmallestRandomSize = 21;
 constexpr int RandomSizeChoices = 147;  // 21 to 167 points
 constexpr int ShadowOffset = 5;
 constexpr Colour Black = 0x000000;
+
+// The widest of the monitors; 0 without any.
+int widestMonitor(const std::vector<Rect>& monitors) {
+    int widest = 0;
+    for (const Rect& monitor : monitors) widest = std::max(widest, monitor.width);
+    return widest;
+}
+
+// Keeps a window that is larger than the monitor in one direction to the monitor's
+// extent in that direction; what it shows stays where it was on the screen. A window
+// that fits is left where it was put, also partly off the monitor beside the dialog.
+void clipToMonitor(int& start, int& length, int& textAt, int monitorStart, int monitorLength) {
+    if (length <= monitorLength) return;
+    textAt += start - monitorStart;
+    start = monitorStart;
+    length = monitorLength;
+}
 }  // namespace
 
 void TfrmHint::compose() {
@@ -25,7 +44,10 @@ void TfrmHint::compose() {
     const Settings settings = program_.settings();
     platform::Fonts& fonts = program_.platform.fonts;
 
-    const std::string text = settings.EinzelAffirmation();
+    // Only what a monitor can show of a long text is measured, laid out and drawn: a
+    // pasted book costs no more than a line across the widest monitor.
+    const auto monitors = program_.platform.monitors.list();
+    const std::string text = cutCaption(settings.EinzelAffirmation(), longestVisibleLine(widestMonitor(monitors)));
     Label1.setCaption(text);
 
     FontSpec font = config.Label1.font();
@@ -45,7 +67,6 @@ void TfrmHint::compose() {
         config.Label1.setColour(font.colour);
     }
 
-    const auto monitors = program_.platform.monitors.list();
     if (monitors.size() == 1) config.ComboBox1.setItemIndex(0);
     const int monitorIndex = settings.Monitor();
     if (monitorIndex < 0 || monitorIndex >= static_cast<int>(monitors.size())) {
@@ -92,8 +113,12 @@ void TfrmHint::compose() {
         } else {
             top = monitor.top + (monitor.height - (h + Margin)) / 2;
         }
-        bounds = {left, top, w + Margin, h + Margin};
-        Label1.setPosition({5, 5});
+        Rect window{left, top, w + Margin, h + Margin};
+        Point textAt{5, 5};
+        clipToMonitor(window.left, window.width, textAt.x, monitor.left, monitor.width);
+        clipToMonitor(window.top, window.height, textAt.y, monitor.top, monitor.height);
+        bounds = window;
+        Label1.setPosition(textAt);
     }
 
     Label* contour[] = {&Label2, &Label3, &Label4, &Label5};

@@ -1,8 +1,8 @@
 #include "platform/qt/HintWindow.h"
 
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <chrono>
 
 #include "display/TfrmHint.h"
@@ -50,6 +50,7 @@ void HintWindow::show() {
         composited_ = composited;
         refresh();
     }
+    if (shapePending_) applyShape();
     QWidget::show();
     QWidget::raise();
 }
@@ -72,7 +73,11 @@ void HintWindow::refresh() {
     refreshQueued_ = false;
     const QRect bounds = toQRect(model_.bounds);
     if (geometry() != bounds) setGeometry(bounds);
-    applyShape();
+    if (isVisible()) {
+        applyShape();
+    } else {
+        shapePending_ = true;
+    }
     updateInputOverlay();
     update();
 }
@@ -92,22 +97,28 @@ bool HintWindow::paintsBackground() const { return !model_.backgroundTransparent
 bool HintWindow::shapedToGlyphs() const { return !paintsBackground() && !composited_; }
 
 void HintWindow::applyShape() {
+    shapePending_ = false;
     if (!shapedToGlyphs()) {
-        glyphs_ = QImage();
-        clearMask();
+        glyphs_.clear();
+        sendShape(QRegion());
         return;
     }
-    // The glyphs are drawn once: their pixels shape the window, and its paint shows them.
-    glyphs_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    glyphs_.fill(Qt::transparent);
-    {
-        QPainter painter(&glyphs_);
-        paintHintLayers(painter, layers(), false);
-    }
-    QRegion shape(QBitmap::fromImage(glyphs_.createAlphaMask()));
-    // An empty mask would mean no shape at all; a region outside the window hides it whole.
-    if (shape.isEmpty()) shape = QRegion(-1, -1, 1, 1);
-    setMask(shape);
+    // The glyphs are drawn once for a text, font and place: their pixels shape the
+    // window, and its paint shows them.
+    glyphs_.update(layers(), size());
+    // An empty region would mean no shape at all; a region outside the window hides it whole.
+    sendShape(glyphs_.region().isEmpty() ? QRegion(-1, -1, 1, 1) : glyphs_.region());
+}
+
+void HintWindow::sendShape(const QRegion& shape) {
+    if (shape == sentShape_) return;
+    sentShape_ = shape;
+    // The shape goes to the native window alone. As the widget's mask it would also clip
+    // every paint to its hundreds of rectangles, and Qt blends an image through such a
+    // clip span by span, on threads of its own pool.
+    winId();
+    windowHandle()->setMask(shape);
+    trace("shape");
 }
 
 void HintWindow::updateInputOverlay() {
@@ -134,9 +145,9 @@ void HintWindow::paintEvent(QPaintEvent*) {
     {
         QPainter painter(this);
         if (paintsBackground()) painter.fillRect(rect(), toQColor(model_.backgroundColour));
-        if (shapedToGlyphs() && glyphs_.size() == size()) {
+        if (shapedToGlyphs() && glyphs_.image().size() == size()) {
             // Drawn without antialiasing: a fringe of the wrong colour would show through a shape.
-            painter.drawImage(0, 0, glyphs_);
+            painter.drawImage(0, 0, glyphs_.image());
         } else {
             paintHintLayers(painter, layers(), !shapedToGlyphs());
         }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <cstdio>
 #include <memory>
@@ -36,6 +36,7 @@ private:
     bool shapedToGlyphs() const;
     void queueRefresh();
     void applyShape();
+    void sendShape(const QRegion& shape);
     void updateInputOverlay();
     void trace(const char* what);
 
@@ -44,7 +45,12 @@ private:
     bool composited_ = true;
     bool refreshQueued_ = false;
     // The layers' glyphs, drawn for the shape, while the window is shaped to them.
-    QImage glyphs_;
+    GlyphShape glyphs_;
+    // The shape is drawn when the window is about to show: a hidden window's layers
+    // may still change before it does, and need no shape until then.
+    bool shapePending_ = false;
+    // The shape X has; an empty region for none.
+    QRegion sentShape_;
     // Shaped to its glyphs, the window takes clicks only on them; the overlay takes
     // the clicks on the rest of its rectangle. It is put up once the window is on
     // screen, when the window manager has placed it.
@@ -53,7 +59,8 @@ private:
     // SOLVANE_TRACE_SHOWINGS names a file that gets a line for every step of every
     // showing, with the monotonic clock's time in nanoseconds: "start" when the
     // showing starts, before it is composed; "show" when the window is asked to
-    // appear; "painted" when its first paint is done; "hide" when it goes.
+    // appear; "painted" when its first paint is done; "hide" when it goes; "shape"
+    // when the window's shape is sent to X (a showing like the last one sends none).
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> trace_{nullptr, &std::fclose};
 };
 

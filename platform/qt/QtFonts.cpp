@@ -49,14 +49,47 @@ std::vector<std::string> QtFonts::scalableFamilies() {
 }
 
 Size QtFonts::measureCaption(const std::string& text, const FontSpec& font) {
-    MeasureKey key{text, font.name, font.style, font.size};
-    if (const auto found = remembered_.find(key); found != remembered_.end()) return found->second;
-    const QFontMetrics metrics(toQFont(font));
-    const QSize size = metrics.size(CaptionTextFlags, toQString(text));
-    const Size measured{size.width(), metrics.height()};
-    if (remembered_.size() >= MaxRememberedMeasures) remembered_.clear();
-    remembered_.emplace(std::move(key), measured);
+    if (text.size() > MaxRememberedTextBytes) return measure(text, font);
+    FontKey key{font.name, font.style, font.size};
+    auto byText = remembered_.find(text);
+    if (byText != remembered_.end()) {
+        if (const auto found = byText->second.find(key); found != byText->second.end()) return found->second;
+    }
+    const Size measured = measure(text, font);
+    const bool newText = byText == remembered_.end();
+    if (rememberedMeasures_ >= MaxRememberedMeasures ||
+        (newText && rememberedTextBytes_ + text.size() > MaxRememberedTextBytes)) {
+        remembered_.clear();
+        rememberedMeasures_ = 0;
+        rememberedTextBytes_ = 0;
+        byText = remembered_.end();
+    }
+    if (byText == remembered_.end()) {
+        byText = remembered_.try_emplace(text).first;
+        rememberedTextBytes_ += text.size();
+    }
+    byText->second.emplace(std::move(key), measured);
+    ++rememberedMeasures_;
     return measured;
+}
+
+Size QtFonts::measure(const std::string& text, const FontSpec& font) {
+    const QFontMetrics metrics(toQFont(font));
+    const int height = metrics.height();
+    for (std::size_t bytes = FirstPieceBytes; bytes < text.size(); bytes *= 2) {
+        // A piece ends before a character, never inside its UTF-8 sequence.
+        std::size_t end = bytes;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+        const int width = lineWidth(metrics, QString::fromUtf8(text.data(), static_cast<qsizetype>(end)));
+        // The rest of the text only adds to the line: it is too wide for any screen.
+        if (width > WidestScreen) return {width, height};
+    }
+    return {lineWidth(metrics, toQString(text)), height};
+}
+
+int QtFonts::lineWidth(const QFontMetrics& metrics, const QString& line) {
+    laidOutCharacters_ += static_cast<std::size_t>(line.size());
+    return metrics.size(CaptionTextFlags, line).width();
 }
 
 }  // namespace solvane::qt

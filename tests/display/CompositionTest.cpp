@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "display/ColourSchemes.h"
+#include "display/VisibleLine.h"
 #include "support/ProgramHarness.h"
 
 namespace solvane {
@@ -122,6 +123,67 @@ TEST_F(Composition, AHugeStoredSizeStillShowsTheAffirmationFittedToTheMonitor) {
     EXPECT_EQ(h.hint().bounds, (Rect{(1024 - 1009) / 2, (768 - 91) / 2, 1009, 91}));
     EXPECT_LE(h.fake.fonts.measurements - before, 20);
     EXPECT_EQ(h.config().FontDialog1Font.size, 2147483647) << "the stored size stays as it is";
+}
+
+// The default sentence repeated to a megabyte, as if a book had been pasted.
+std::string megabyteText() {
+    std::string text;
+    while (text.size() < (1u << 20)) text += std::string(Sentence) + " ";
+    return text;
+}
+
+TEST_F(Composition, AMegabyteTextIsCutToWhatTheWidestMonitorCanShow) {
+    h.fake.monitors.monitors = {{0, 0, 1024, 768}, {1024, 0, 1280, 1024}};
+    h.fake.fonts.measurementLimit = 1000;
+    h.start();
+    const std::string text = megabyteText();
+    h.config().Edit5.setText(text);
+    const int before = h.fake.fonts.measurements;
+    h.hint().show();
+    ASSERT_EQ(h.loop().totalSleptMs(), 0) << "the showing failed";
+
+    const TfrmHint& hint = h.hint();
+    const std::string& shown = hint.Label1.caption();
+    EXPECT_EQ(shown.size(), longestVisibleLine(1280)) << "cut for the widest monitor";
+    EXPECT_EQ(text.compare(0, shown.size(), shown), 0) << "the text's beginning";
+    for (const Label* copy : {&hint.Label2, &hint.Label3, &hint.Label4, &hint.Label5}) {
+        EXPECT_EQ(copy->caption(), shown);
+    }
+    EXPECT_EQ(h.config().Label1.caption(), shown) << "the preview gets what was shown";
+    EXPECT_EQ(h.settings().EinzelAffirmation(), text) << "the setting itself stays whole";
+    // Even cut, the text is far too wide at 1 point; its window stays on the monitor,
+    // the text centred on it as the uncut text would be.
+    EXPECT_EQ(hint.Label1.font().size, 1);
+    EXPECT_EQ(hint.bounds, (Rect{0, (768 - 11) / 2, 1024, 11}));  // a line is 1 pixel high at 1 point
+    const int width = static_cast<int>(shown.size()) / 2;  // half a pixel per character at 1 point
+    EXPECT_EQ(hint.bounds.left + hint.Label1.position().x, (1024 - (width + 10)) / 2 + 5);
+    EXPECT_EQ(hint.Label1.position().y, 5);
+    EXPECT_LE(h.fake.fonts.measurements - before, 20);
+}
+
+TEST_F(Composition, AWindowTallerThanTheMonitorIsCutToItWithTheTextInPlace) {
+    h.stored()["FontSize"] = 1000;
+    h.start();
+    h.config().Edit5.setText("W");
+    h.hint().show();
+    // 500 x 1500 pixels at 1000 points: it fits across, but not down.
+    EXPECT_EQ(h.hint().Label1.font().size, 1000);
+    EXPECT_EQ(h.hint().bounds, (Rect{(1024 - 510) / 2, 0, 510, 768}));
+    EXPECT_EQ(h.hint().Label1.position(), (Point{5, (768 - 1510) / 2 + 5}));
+    EXPECT_EQ(h.hint().Label3.position(), (Point{5, (768 - 1510) / 2 + 6}));
+}
+
+TEST_F(Composition, ATextThatFitsTheMonitorIsNeitherCutNorMoved) {
+    h.fake.monitors.monitors = {{0, 0, 300, 200}};
+    h.start();
+    // 580 characters are 290 pixels at 1 point: they fit with 10 to spare.
+    const std::string text(580, 'x');
+    h.config().Edit5.setText(text);
+    h.hint().show();
+    EXPECT_EQ(h.hint().Label1.caption(), text);
+    EXPECT_EQ(h.hint().Label1.font().size, 1);
+    EXPECT_EQ(h.hint().bounds, (Rect{0, (200 - 11) / 2, 300, 11}));
+    EXPECT_EQ(h.hint().Label1.position(), (Point{5, 5}));
 }
 
 TEST_F(Composition, TheChosenMonitorPlacesTheWindowAndOneMonitorResetsTheChoice) {

@@ -2,8 +2,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <functional>
+#include <limits>
 #include <gtest/gtest.h>
 
+#include "display/VisibleLine.h"
 #include "platform/qt/QtConversions.h"
 
 namespace solvane::qt {
@@ -104,30 +107,107 @@ INSTANTIATE_TEST_SUITE_P(Convention, HintCaption,
                                            CaptionCase{"<b>x</b>", "<b>x</b>", false},
                                            CaptionCase{"&ab", "ab", true}));
 
-TEST(HintGlyphRegion, CoversExactlyThePaintedPixels) {
+TEST(GlyphShape, CoversExactlyThePaintedPixels) {
     const Label shadow = makeLabel("Ag", Red, {10, 10});
     const Label text = makeLabel("Ag", Blue, {5, 5});
     const HintLayers layers = only(shadow, text);
-    const QRegion region = hintGlyphRegion(layers, Canvas);
+    GlyphShape shape;
+    ASSERT_TRUE(shape.update(layers, Canvas));
     const QImage image = paint(layers);
+    EXPECT_EQ(shape.image().convertToFormat(QImage::Format_ARGB32), image);
     int painted = 0;
     for (int y = 0; y < Canvas.height(); ++y) {
         for (int x = 0; x < Canvas.width(); ++x) {
             const bool opaque = qAlpha(image.pixel(x, y)) == 255;
             EXPECT_TRUE(qAlpha(image.pixel(x, y)) == 0 || opaque) << "antialiased pixel at " << x << "," << y;
-            EXPECT_EQ(region.contains(QPoint(x, y)), opaque) << x << "," << y;
+            EXPECT_EQ(shape.region().contains(QPoint(x, y)), opaque) << x << "," << y;
             painted += opaque;
         }
     }
     EXPECT_GT(painted, 50);
 }
 
-TEST(HintGlyphRegion, EmptyWithoutVisibleText) {
+TEST(GlyphShape, EmptyWithoutVisibleText) {
     Label hidden = makeLabel("Ag", Red, {5, 5});
     hidden.setVisible(false);
     const Label empty = makeLabel("", Blue, {5, 5});
-    EXPECT_TRUE(hintGlyphRegion(only(hidden, empty), Canvas).isEmpty());
-    EXPECT_TRUE(hintGlyphRegion(only(empty, empty), QSize(0, 0)).isEmpty());
+    GlyphShape shape;
+    shape.update(only(hidden, empty), Canvas);
+    EXPECT_TRUE(shape.region().isEmpty());
+    shape.update(only(empty, empty), QSize(0, 0));
+    EXPECT_TRUE(shape.region().isEmpty());
+    EXPECT_TRUE(shape.image().isNull());
+}
+
+TEST(GlyphShape, IsDrawnAgainOnlyForOtherLayersOrAnotherSize) {
+    Label shadow = makeLabel("Ag", Red, {10, 10});
+    Label text = makeLabel("Ag", Blue, {5, 5});
+    GlyphShape shape;
+    ASSERT_TRUE(shape.update(only(shadow, text), Canvas));
+    const qint64 first = shape.image().cacheKey();
+    const Label sameText = makeLabel("Ag", Blue, {5, 5});
+    EXPECT_FALSE(shape.update(only(shadow, sameText), Canvas)) << "equal layers, drawn again";
+    EXPECT_EQ(shape.image().cacheKey(), first);
+
+    // Each thing a drawing depends on draws it again, and back again.
+    const std::function<void()> changes[] = {
+        [&] { text.setCaption("Ab"); },
+        [&] { text.setFont(FontSpec{"DejaVu Sans", 25, 0, Blue}); },
+        [&] { text.setFont(FontSpec{"DejaVu Sans", 24, StyleBold, Blue}); },
+        [&] { text.setColour(Red); },
+        [&] { text.setPosition({6, 5}); },
+        [&] { shadow.setVisible(false); },
+    };
+    for (const auto& change : changes) {
+        const Label before = text;
+        const bool shadowShown = shadow.visible();
+        change();
+        EXPECT_TRUE(shape.update(only(shadow, text), Canvas));
+        text = before;
+        shadow.setVisible(shadowShown);
+        EXPECT_TRUE(shape.update(only(shadow, text), Canvas));
+    }
+    EXPECT_TRUE(shape.update(only(shadow, text), QSize(241, 80)));
+    EXPECT_FALSE(shape.update(only(shadow, text), QSize(241, 80)));
+    shape.clear();
+    EXPECT_TRUE(shape.image().isNull());
+    EXPECT_TRUE(shape.update(only(shadow, text), QSize(241, 80))) << "drawn again after it was cleared";
+}
+
+// The default sentence repeated to a megabyte, as if a book had been pasted.
+std::string megabyteCaption() {
+    std::string text;
+    while (text.size() < (1u << 20)) text += "I know what I love to do and I do it. ";
+    return text;
+}
+
+TEST(HintPainter, LaysOutOnlyWhatTheDeviceCanShowOfALongCaption) {
+    const std::string caption = megabyteCaption();
+    EXPECT_EQ(static_cast<std::size_t>(visibleCaption(caption, 5, 1280).size()), longestVisibleLine(1275));
+    EXPECT_EQ(static_cast<std::size_t>(visibleCaption(caption, -300, 1280).size()), longestVisibleLine(1580))
+        << "a caption that begins left of the device shows further along";
+    EXPECT_TRUE(visibleCaption(caption, 1280, 1280).isEmpty()) << "right of the device nothing shows";
+    EXPECT_EQ(visibleCaption("I know", 5, 1280), QStringLiteral("I know"));
+    EXPECT_EQ(visibleCaption("I know", std::numeric_limits<int>::min(), 1280), QStringLiteral("I know"));
+
+    // Drawn at the smallest size, where most characters fit, the cut text looks
+    // exactly like the whole text drawn by Qt itself.
+    Label label = makeLabel(caption.substr(0, 20000), Blue, {5, 5});
+    label.setFontSize(1);
+    const QImage drawn = paint({nullptr, nullptr, nullptr, nullptr, nullptr, &label});
+    QImage expected(Canvas, QImage::Format_ARGB32);
+    expected.fill(Qt::transparent);
+    {
+        QPainter painter(&expected);
+        QFont font = toQFont(label.font());
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+        painter.setPen(Qt::blue);
+        painter.drawText(QRect(5, 5, 1, 1), Qt::TextSingleLine | Qt::TextDontClip | Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromStdString(label.caption()));
+    }
+    EXPECT_GT(countPixels(drawn, qRgb(0, 0, 255)), Canvas.width() / 2) << "too little drawn to compare";
+    EXPECT_EQ(drawn, expected);
 }
 
 }  // namespace

@@ -63,6 +63,65 @@ TEST(QtFonts, RemembersItsMeasuresWithinABound) {
     EXPECT_EQ(fonts.measureCaption("Affirmation", Regular), measured);
 }
 
+// The default sentence repeated to `bytes`, as if a book had been pasted.
+std::string longText(std::size_t bytes) {
+    std::string text;
+    while (text.size() < bytes) text += "I know what I love to do and I do it. ";
+    text.resize(bytes);
+    return text;
+}
+
+TEST(QtFonts, MeasuresALongTextOnlyUntilItIsWiderThanAnyScreen) {
+    const std::string text = longText(10u << 20);
+    for (int size : {27, 1}) {
+        QtFonts fonts;
+        FontSpec font = Regular;
+        font.size = size;
+        const Size measured = fonts.measureCaption(text, font);
+        EXPECT_GT(measured.width, QtFonts::WidestScreen) << size;
+        EXPECT_EQ(measured.height, QFontMetrics(toQFont(font)).height()) << size;
+        // At 1 point a character is about half a pixel wide: some 70,000 of them
+        // outdo any screen, measured in pieces that double up to twice that.
+        EXPECT_LT(fonts.laidOutCharacters(), size == 1 ? 300'000u : 2 * QtFonts::FirstPieceBytes) << size;
+        EXPECT_EQ(fonts.rememberedTextBytes(), 0u) << "ten megabytes are not kept";
+    }
+}
+
+TEST(QtFonts, ATextThatCanFitAScreenIsMeasuredWhole) {
+    // About 9,000 and 28,000 pixels at 1 point: measured in pieces first, then whole.
+    for (std::size_t bytes : {std::size_t{20'000}, std::size_t{60'000}}) {
+        const std::string text = longText(bytes) + "&&x";
+        FontSpec font = Regular;
+        font.size = 1;
+        QtFonts fonts;
+        const QString drawn = toQString(longText(bytes) + "&x");
+        const int whole = QFontMetrics(toQFont(font)).size(Qt::TextSingleLine, drawn).width();
+        ASSERT_LT(whole, QtFonts::WidestScreen);
+        EXPECT_EQ(fonts.measureCaption(text, font).width, whole) << bytes;
+    }
+}
+
+TEST(QtFonts, RemembersEachTextOnceWithinABoundOfBytes) {
+    QtFonts fonts;
+    const std::string text = longText(100'000);
+    FontSpec font = Regular;
+    for (int size = 1; size <= 10; ++size) {
+        font.size = size;
+        fonts.measureCaption(text, font);
+    }
+    EXPECT_EQ(fonts.rememberedMeasures(), 10u);
+    EXPECT_EQ(fonts.rememberedTextBytes(), text.size()) << "one copy of the text for all its sizes";
+    const std::size_t laidOut = fonts.laidOutCharacters();
+    font.size = 5;
+    fonts.measureCaption(text, font);
+    EXPECT_EQ(fonts.laidOutCharacters(), laidOut) << "measured again";
+    for (char variant = 'a'; variant <= 'z'; ++variant) {
+        fonts.measureCaption(text + variant, font);
+        ASSERT_LE(fonts.rememberedTextBytes(), QtFonts::MaxRememberedTextBytes);
+    }
+    EXPECT_LT(fonts.rememberedMeasures(), 26u) << "never started afresh";
+}
+
 TEST(QtFonts, SizesBelowOnePointMeasureAsOnePoint) {
     QtFonts fonts;
     FontSpec tiny = Regular;
