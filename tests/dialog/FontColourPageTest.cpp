@@ -110,5 +110,17 @@ TEST_F(FontColourPage, EditingTheAffirmationPreviewsItFromFourCharacters) {
     EXPECT_EQ(c().Label1.caption(), "I know what I love to do and I do it.");
 }
 
+TEST_F(FontColourPage, APastedMegabyteIsPreviewedOnlyAsFarAsThePreviewCanShow) {
+    std::string pasted(1 << 20, 'x');
+    pasted.replace(0, 5, "Start");
+    c().Edit5.userType(pasted);
+    EXPECT_EQ(c().Edit5.text().size(), pasted.size()) << "the field keeps the whole text";
+    for (const Label* label : {&c().Label1, &c().Label2, &c().Label3, &c().Label4, &c().Label5, &c().Label11}) {
+        EXPECT_EQ(label->caption().rfind("Start", 0), 0u);
+        EXPECT_LT(label->caption().size(), 10000u);
+        EXPECT_GT(label->caption().size(), 486u) << "less than a line across the preview";
+    }
+}
+
 }  // namespace
 }  // namespace solvane
