@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # The Debian packages Solvane needs, and the step that installs the missing ones.
-# Sourced by scripts/run and scripts/test; keep the lists here and nowhere else.
+# Sourced by scripts/run, scripts/test and scripts/fuzz; keep the lists here and nowhere else.
 
 # Compiler, build tools and libraries for the program and its unit tests.
 SOLVANE_BUILD_PACKAGES=(
@@ -18,6 +18,12 @@ SOLVANE_DESKTOP_PACKAGES=(
   xdotool x11-utils x11-xserver-utils imagemagick
   dbus-x11 fonts-dejavu-core
   python3
+)
+
+# Fuzzing only (scripts/fuzz): clang with libFuzzer and the sanitizer run-times,
+# and llvm-symbolizer for readable stack traces.
+SOLVANE_FUZZ_PACKAGES=(
+  clang libclang-rt-dev llvm
 )
 
 # Prints the packages among the arguments that are not installed.
