@@ -66,6 +66,10 @@ void FontCatalogue::shuffle(RandomGenerator& random, std::uint32_t seed) {
 }
 
 std::string FontCatalogue::next(RandomGenerator& random, const RebuildSource& source) {
+    // A stored position below the list names no entry: the walk starts again at the
+    // first entry rather than creeping back one showing at a time (2^31 of them from
+    // the lowest value).
+    if (position < -1) position = -1;
     // Widened so that a stored position of INT32_MAX cannot overflow on the step.
     const std::int64_t stepped = static_cast<std::int64_t>(position) + 1;
     if (stepped >= static_cast<std::int64_t>(entries.size())) {

@@ -41,9 +41,9 @@ public:
 
     // Moves one step along the walk and returns the face name there; past the last
     // entry the catalogue is built afresh from `source` and the walk restarts at
-    // entry 0. Meant for a catalogue that offers a choice. A position that names no
-    // entry (a corrupt stored value below -1) throws std::out_of_range after the step,
-    // so every call brings it one entry closer to the list.
+    // entry 0. A position below the list (a corrupt stored value below -1) restarts
+    // the walk at entry 0 of the catalogue as it is. Meant for a catalogue that offers
+    // a choice: when a fresh build leaves it empty, throws std::out_of_range.
     std::string next(RandomGenerator& random, const RebuildSource& source);
 
     // The catalogue file's content: every entry followed by CR LF, the last included.

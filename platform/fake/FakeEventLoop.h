@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -47,6 +48,10 @@ public:
     std::int64_t runLimitMs = 60'000;
     // Number of timers that are currently counting.
     int activeTimers() const;
+    // Number of timers that exist, counting or not.
+    std::size_t timerCount() const { return timers_.size(); }
+    // Posted actions and placed events that have not run yet.
+    std::size_t pendingActions() const { return posted_.size() + scheduled_.size() + roundActions_.size(); }
 
 private:
     struct TimerState {

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # The Debian packages Solvane needs, and the step that installs the missing ones.
-# Sourced by scripts/run, scripts/test, scripts/package and scripts/check-package;
-# keep the lists here and nowhere else.
+# Sourced by scripts/run, scripts/test, scripts/package, scripts/check-package and
+# scripts/fuzz; keep the lists here and nowhere else.
 
 # Compiler, build tools and libraries for the program and its unit tests.
 SOLVANE_BUILD_PACKAGES=(
@@ -33,6 +33,12 @@ SOLVANE_PACKAGING_PACKAGES=(
   dpkg-dev debhelper fakeroot libjpeg-dev pkgconf ccache
   lintian desktop-file-utils appstream man-db
   librsvg2-bin
+)
+
+# Fuzzing only (scripts/fuzz): clang with libFuzzer and the sanitizer run-times,
+# and llvm-symbolizer for readable stack traces.
+SOLVANE_FUZZ_PACKAGES=(
+  clang libclang-rt-dev llvm
 )
 
 # Prints the packages among the arguments that are not installed.

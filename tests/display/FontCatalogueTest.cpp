@@ -143,16 +143,24 @@ TEST(FontCatalogue, StoredPositionsOutsideTheListNeverReadOutsideIt) {
         EXPECT_EQ(beyond.position, 0);
     }
 
-    // Below -1: each call fails, one step closer, until the walk is back in the list.
-    FontCatalogue corrupt{walk, -5};
-    for (std::int32_t expected : {-4, -3, -2, -1}) {
-        EXPECT_THROW(corrupt.next(random, source), std::out_of_range);
-        EXPECT_EQ(corrupt.position, expected);
-    }
-    EXPECT_EQ(corrupt.next(random, source), "X");
-    EXPECT_EQ(corrupt.next(random, source), "Y");
-    EXPECT_EQ(corrupt.entries, walk);
     EXPECT_EQ(installed.rebuilds, 3);
+}
+
+TEST(FontCatalogue, APositionBelowTheListStartsTheWalkAtTheFirstEntry) {
+    CountingSource installed{{"Delta", "Epsilon", "Zeta"}, 4};
+    const auto source = installed.source();
+    RandomGenerator random;
+    const Names walk = {"X", "Y", "Z"};
+    for (std::int32_t stored : {-2, -5, -1000, std::numeric_limits<std::int32_t>::min()}) {
+        FontCatalogue corrupt{walk, stored};
+        EXPECT_EQ(corrupt.next(random, source), "X") << "position " << stored;
+        EXPECT_EQ(corrupt.position, 0);
+        // From there the walk goes on as usual, over the catalogue it had.
+        EXPECT_EQ(corrupt.next(random, source), "Y");
+        EXPECT_EQ(corrupt.next(random, source), "Z");
+        EXPECT_EQ(corrupt.entries, walk);
+    }
+    EXPECT_EQ(installed.rebuilds, 0);
 }
 
 TEST(FontCatalogue, EmptyRebuildFailsInsteadOfReading) {
