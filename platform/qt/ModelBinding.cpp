@@ -120,7 +120,10 @@ EditBinding::EditBinding(QLineEdit& widget, EditField& field) : QObject(&widget)
     widget_.installEventFilter(this);
 }
 
-bool EditBinding::eventFilter(QObject*, QEvent* event) {
+bool EditBinding::eventFilter(QObject* watched, QEvent* event) {
+    // A line edit being destroyed is a plain QWidget by now: the focus it loses then is
+    // no user leaving the field, and it must not be touched as a line edit any more.
+    if (!qobject_cast<QLineEdit*>(watched)) return false;
     if (event->type() == QEvent::FocusIn) {
         // Entered by the keyboard: the model selects its text, and the widget shows
         // that text at once. Leaving the previous field may just have rewritten it,

@@ -21,6 +21,11 @@ import unittest
 from desktop import _die_with_parent, end_process, scaled, wait_until
 from x11_tests import FIRST_AFFIRMATION_DEADLINE, SolvaneTestCase, _exit_on_sigterm
 
+# Under AddressSanitizer freed memory is held in quarantine, so a megabyte text grows the
+# process past the memory watchdog's threshold and it restarts: resident memory tells
+# nothing there.
+SANITIZED = os.environ.get("SOLVANE_SANITIZED") == "ON"
+
 PAUSE_SECONDS = 5
 
 
@@ -116,6 +121,7 @@ def catches_signal(pid, number):
 
 class TerminateSignalTest(SolvaneTestCase):
 
+    @unittest.skipIf(SANITIZED, "a megabyte text outgrows the memory watchdog under AddressSanitizer")
     def test_sigterm_ends_the_program_within_a_second_while_it_is_busy(self):
         # A pasted text of a megabyte keeps the program busy with its first showing.
         self.desktop.write_settings({"EinzelAffirmation": "I know what I love to do and I do it. " * 27000})

@@ -198,12 +198,13 @@ int main() {
                 command(input.substr(0, end));
             }
         }
+        // Only the connections that were watched have a slot in `watched`.
+        const std::vector<IceConn> open(connections);
         for (IceListenObj listener : local) {
             if (!watched[at++].revents) continue;
             IceAcceptStatus status;
             if (IceConn connection = IceAcceptConnection(listener, &status)) connections.push_back(connection);
         }
-        const std::vector<IceConn> open(connections);
         for (IceConn connection : open) {
             if (!watched[at++].revents) continue;
             const IceProcessMessagesStatus status = IceProcessMessages(connection, nullptr, nullptr);
