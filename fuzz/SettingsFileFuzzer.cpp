@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -44,7 +45,7 @@ struct ProgramOnJsonStore {
     platform::JsonKeyStore store{LockTimeout};
     platform::Platform services{fake.loop,   fake.loop,      store,       fake.monitors,  fake.fonts,     fake.screenSaver,
                                 fake.memory, fake.processes, fake.shell,  fake.instances, fake.files,     fake.autostart,
-                                fake.errors, fake.clock,     fake.windows, fake.text};
+                                fake.errors, fake.clock,     fake.windows, fake.text,      fake.locale};
     Program program{services, CommandLine{}};
 };
 
@@ -68,7 +69,8 @@ std::string startAndSave(const fs::path& file) {
 // type is an error the store reports, never a crash.
 void readEveryMemberEveryWay(const fs::path& file, const QByteArray& bytes) {
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
-    platform::JsonStoreKey key(QString::fromStdString(file.string()), LockTimeout);
+    platform::JsonStoreKey key(QString::fromStdString(file.string()), LockTimeout,
+                               std::make_shared<platform::JsonDeferredChanges>());
     if (!document.isObject()) return;
     for (const QString& name : document.object().keys()) {
         const std::string member = name.toStdString();
