@@ -73,7 +73,9 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
 ConfigDialog::~ConfigDialog() { model_.notifier.setListener({}); }
 
 void ConfigDialog::queueRefresh() {
-    if (refreshQueued_) return;
+    // A hidden dialog draws nothing: the model changes at every showing (the
+    // served line, the preview), and show() brings the widgets up to date anyway.
+    if (refreshQueued_ || !isVisible()) return;
     refreshQueued_ = true;
     QMetaObject::invokeMethod(this, [this] { if (refreshQueued_) refresh(); }, Qt::QueuedConnection);
 }

@@ -1,5 +1,6 @@
 #include "platform/qt/QtWindowSystem.h"
 
+#include "platform/LazyDialogView.h"
 #include "platform/qt/ConfigDialog.h"
 #include "platform/qt/HintWindow.h"
 #include "platform/qt/TrayIconView.h"
@@ -21,7 +22,8 @@ std::unique_ptr<platform::HintView> QtWindowSystem::createHintView(TfrmHint& hin
 }
 
 std::unique_ptr<platform::DialogView> QtWindowSystem::createDialogView(TfrmConfig& config) {
-    return std::make_unique<ConfigDialog>(config);
+    // The widgets and the pictures are built when the dialog first opens.
+    return std::make_unique<platform::LazyDialogView>([&config] { return std::make_unique<ConfigDialog>(config); });
 }
 
 }  // namespace solvane::qt

@@ -23,7 +23,7 @@ using testing::QtProgramHarness;
 struct ConfigDialogTest : ::testing::Test {
     QtProgramHarness h;
     TfrmConfig& model = h.program.config();
-    QDialog* dialog = QtProgramHarness::topLevel<QDialog>("TfrmConfig");
+    QDialog* dialog = qobject_cast<QDialog*>(h.configDialog());
     QTabWidget* pages = dialog->findChild<QTabWidget*>("PageControl1");
     QLineEdit* edit5 = dialog->findChild<QLineEdit*>("Edit5");
 };
@@ -115,12 +115,38 @@ TEST_F(ConfigDialogTest, TypingChangesTheAffirmation) {
 }
 
 TEST_F(ConfigDialogTest, ModelChangesReachTheWidgetsWithoutComingBack) {
+    model.show();
     model.Edit5.setText("Neu");
     model.setActivePage(ConfigPage::Display);
     QtProgramHarness::sync();
     EXPECT_EQ(edit5->text(), "Neu");
     EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Display));
     EXPECT_EQ(model.activePage(), ConfigPage::Display);
+}
+
+TEST_F(ConfigDialogTest, AHiddenDialogDrawsNothingUntilItOpensAgain) {
+    const QString before = edit5->text();
+    model.Edit5.setText("Neu");
+    model.setActivePage(ConfigPage::Display);
+    QtProgramHarness::sync();
+    EXPECT_EQ(edit5->text(), before);
+    EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Affirmations));
+    model.show();
+    EXPECT_EQ(edit5->text(), "Neu");
+    EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Display));
+}
+
+// Most sessions never open the dialog: its window and pictures wait for the first show.
+TEST(ConfigDialogBuilding, TheWindowIsBuiltWhenTheDialogFirstOpens) {
+    QtProgramHarness h;
+    EXPECT_EQ(QtProgramHarness::topLevel<QDialog>("TfrmConfig"), nullptr);
+    h.program.config().setActivePage(ConfigPage::About);
+    h.program.config().show();
+    auto* dialog = QtProgramHarness::topLevel<QDialog>("TfrmConfig");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->findChild<QTabWidget*>("PageControl1")->currentIndex(), static_cast<int>(ConfigPage::About));
+    h.program.config().close();
 }
 
 TEST_F(ConfigDialogTest, ChoosingATabSelectsThePage) {

@@ -18,7 +18,7 @@ namespace solvane::qt::testing {
 struct DialogFixture : ::testing::Test {
     QtProgramHarness h;
     TfrmConfig& model = h.program.config();
-    QDialog* dialog = QtProgramHarness::topLevel<QDialog>("TfrmConfig");
+    QDialog* dialog = qobject_cast<QDialog*>(h.configDialog());
 
     void SetUp() override {
         ASSERT_NE(dialog, nullptr);

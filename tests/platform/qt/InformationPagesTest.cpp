@@ -43,7 +43,7 @@ TEST_F(InformationPagesTest, TheGermanInterfaceShowsTheGermanPicturesAndDanke) {
     h.fake.store.key(platform::StoreRoot::LocalMachine, InstallerLanguageKeyPath)["Installer Language"] = std::string("1031");
     h.program.destroyWindows();
     h.program.createWindows();
-    dialog = QtProgramHarness::topLevel<QDialog>("TfrmConfig");
+    dialog = qobject_cast<QDialog*>(h.configDialog());
     QtProgramHarness::sync();
     EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(static_cast<int>(ConfigPage::Thanks)), "Danke");
     const QImage german = loadPicture(":/pictures/links_de.jpg");

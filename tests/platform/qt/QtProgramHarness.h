@@ -27,6 +27,16 @@ struct QtProgramHarness {
         return nullptr;
     }
 
+    // The settings dialog's window. It is built the first time the dialog opens, so
+    // a dialog that was never opened is opened and closed again first.
+    QWidget* configDialog() {
+        if (!topLevel<QWidget>(QStringLiteral("TfrmConfig"))) {
+            program.config().show();
+            program.config().close();
+        }
+        return topLevel<QWidget>(QStringLiteral("TfrmConfig"));
+    }
+
     fake::FakePlatform fake;
     QtWindowSystem windows;
     platform::Platform services{fake.loop,  fake.loop,      fake.store, fake.monitors, fake.fonts,
