@@ -70,6 +70,8 @@ void TfrmSlv17k30Main::close() {
 
 void TfrmSlv17k30Main::queryEndSession() { program_.terminate(1); }
 
+bool TfrmSlv17k30Main::rightToLeft() const { return program_.texts.RightToLeft; }
+
 bool TfrmSlv17k30Main::running() const { return StartStopp1.caption() == program_.texts.MenuStop; }
 
 void TfrmSlv17k30Main::Timer2Timer() {

@@ -44,6 +44,9 @@ public:
     MenuItem Verstecken1{&notifier};
     MenuItem Beenden1{&notifier};
 
+    // The menu is mirrored for a language written from right to left.
+    bool rightToLeft() const;
+
     // The cycle counts as running exactly while the Start/Stop item reads UiTexts.MenuStop.
     bool running() const;
 

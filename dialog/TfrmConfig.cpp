@@ -175,6 +175,8 @@ void TfrmConfig::bringToFront() {
     if (view_) view_->bringToFront();
 }
 
+bool TfrmConfig::rightToLeft() const { return program_.texts.RightToLeft; }
+
 Rect TfrmConfig::frame() { return view_ ? view_->frame() : Rect{}; }
 
 void TfrmConfig::setActivePage(ConfigPage page) {

@@ -48,6 +48,8 @@ public:
     void bringToFront();
     Rect frame();
     ConfigPage activePage() const { return activePage_; }
+    // The dialog is mirrored for a language written from right to left.
+    bool rightToLeft() const;
     void setActivePage(ConfigPage page);
 
     // --- Frame ---

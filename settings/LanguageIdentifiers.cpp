@@ -56,6 +56,10 @@ const std::vector<LanguageFileEntry>& languageFileEntries() {
     return entries;
 }
 
+bool writesRightToLeft(std::int32_t identifier) {
+    return identifier == 1025 || identifier == 1037 || identifier == 1065;
+}
+
 std::optional<LanguageFileEntry> languageFileFor(std::int32_t identifier) {
     for (const LanguageFileEntry& entry : languageFileEntries()) {
         if (entry.identifier == identifier) return entry;

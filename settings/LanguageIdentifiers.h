@@ -22,6 +22,10 @@ struct LanguageFileEntry {
 // Every identifier that has a language file, aliases included.
 const std::vector<LanguageFileEntry>& languageFileEntries();
 
+// Whether the language is written from right to left (Arabic, Hebrew, Farsi): its
+// interface is mirrored, with the captions starting at the right.
+bool writesRightToLeft(std::int32_t identifier);
+
 // The entry for an identifier; nothing for English, for German (whose texts are
 // built in) and for identifiers without a language file.
 std::optional<LanguageFileEntry> languageFileFor(std::int32_t identifier);

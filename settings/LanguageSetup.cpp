@@ -109,7 +109,10 @@ void setUpLanguage(Program& program, platform::TextConverter& converter) {
     }
     if (const std::optional<LanguageFileEntry> entry = languageFileFor(language)) {
         LanguageTable table;
-        if (LoadLanguageFile(table, *entry, program.platform.files, converter)) ApplyLanguageTexts(program, table);
+        if (LoadLanguageFile(table, *entry, program.platform.files, converter)) {
+            ApplyLanguageTexts(program, table);
+            program.texts.RightToLeft = writesRightToLeft(language);
+        }
     }
 }
 

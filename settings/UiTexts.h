@@ -33,6 +33,9 @@ struct UiTexts {
     std::string DefaultAffirmation = "I know what I love to do and I do it.";
     std::string MonitorWord = "Monitor";
     WebPages pages;  // set with the language at start-up
+    // The interface is in a language written from right to left: the tray menu and
+    // the settings dialog are mirrored.
+    bool RightToLeft = false;
 };
 
 }  // namespace solvane

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,8 @@
 #include "platform/qt/FontChooser.h"
 #include "platform/qt/FontColourPageWidget.h"
 #include "platform/qt/InformationPages.h"
+#include "platform/qt/InterfaceFont.h"
+#include "platform/qt/MirroredLayout.h"
 #include "platform/qt/ModelBinding.h"
 #include "platform/qt/QtConversions.h"
 #include "platform/qt/X11Desktop.h"
@@ -24,8 +27,6 @@ namespace solvane::qt {
 namespace {
 
 constexpr int PageCount = 6;
-// The interface font's size: the fixed layout of the pages is made for it.
-constexpr int InterfacePointSize = 8;
 
 }  // namespace
 
@@ -33,9 +34,7 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), model_(model) {
     setObjectName(QStringLiteral("TfrmConfig"));
     setFixedSize(513, 401);
-    QFont interfaceFont = font();
-    interfaceFont.setPointSize(InterfacePointSize);
-    setFont(interfaceFont);
+    setFont(dialogInterfaceFont(font()));
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
@@ -65,6 +64,11 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
     button10_->setGeometry(424, 368, 83, 25);
     bindPushButton(*button10_, model_.Button10);
 
+    // The controls in the groups are mirrored for a language written from right to
+    // left; the groups span their pages, and the picture pages stay as drawn, since
+    // their clickable areas lie over the pictures' own places.
+    mirroredGroups_ = pages_->findChildren<QGroupBox*>();
+
     x11::setInstanceName(*this, "TfrmConfig");
     model_.notifier.setListener([this] { queueRefresh(); });
     refresh();
@@ -82,6 +86,9 @@ void ConfigDialog::queueRefresh() {
 
 void ConfigDialog::refresh() {
     refreshQueued_ = false;
+    // The pages place their controls in left-to-right positions (some follow the
+    // width of a caption), so a mirrored dialog is turned back first.
+    if (mirrored_) mirror();
     setWindowTitle(toQString(model_.caption));
     {
         const QSignalBlocker block(pages_);
@@ -96,6 +103,15 @@ void ConfigDialog::refresh() {
     thanksPage_->refresh();
     syncPushButton(*button9_, model_.Button9);
     syncPushButton(*button10_, model_.Button10);
+    const bool rightToLeft = model_.rightToLeft();
+    setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    if (rightToLeft) mirror();
+}
+
+void ConfigDialog::mirror() {
+    mirrorChildren(*this);
+    for (QGroupBox* group : mirroredGroups_) mirrorChildren(*group);
+    mirrored_ = !mirrored_;
 }
 
 void ConfigDialog::show() {

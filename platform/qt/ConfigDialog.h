@@ -1,9 +1,11 @@
 #pragma once
 #include <QDialog>
+#include <QList>
 #include <QMargins>
 
 #include "platform/WindowSystem.h"
 
+class QGroupBox;
 class QPushButton;
 class QTabWidget;
 
@@ -46,6 +48,9 @@ protected:
 
 private:
     void queueRefresh();
+    // Moves the dialog's buttons and pages and the controls in the groups to their
+    // mirrored places, or back.
+    void mirror();
     // Centres the window with its frame on the screen under the mouse.
     void centreOnScreen();
 
@@ -60,6 +65,8 @@ private:
     QPushButton* button9_ = nullptr;
     QPushButton* button10_ = nullptr;
     bool refreshQueued_ = false;
+    QList<QGroupBox*> mirroredGroups_;
+    bool mirrored_ = false;
     // The window manager's frame around the dialog, as last known.
     QMargins knownFrame_;
 };

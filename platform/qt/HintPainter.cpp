@@ -51,9 +51,14 @@ void paintHintLayers(QPainter& painter, const HintLayers& layers, bool antialias
         if (!antialiased) font.setStyleStrategy(QFont::NoAntialias);
         painter.setFont(font);
         painter.setPen(toQColor(layer->font().colour));
-        // Placed by its top left corner; the line is not clipped to the rectangle.
+        // The line's direction is its own, from its first letter, whatever the
+        // interface's: a Hebrew sentence ends at the left with its full stop.
+        painter.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        // Placed by its top left corner, also when the text is written from right to
+        // left (Qt would align such a line to the right edge of the rectangle); the
+        // line is not clipped to the rectangle.
         const QRect from(QPoint(at.x, at.y), QSize(extent(at.x, device->width()), extent(at.y, device->height())));
-        painter.drawText(from, CaptionTextFlags | Qt::AlignLeft | Qt::AlignTop, text);
+        painter.drawText(from, CaptionTextFlags | Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop, text);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/PreviewPanel.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "dialog/TfrmConfig.h"
@@ -22,6 +23,16 @@ void PreviewPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor::fromRgb(PanelColour));
     if (model_.Shape2.visible()) painter.fillRect(BackdropBounds, toQColor(model_.Shape2.colour()));
     const HintLayers layers{&model_.Label11, &model_.Label2, &model_.Label3, &model_.Label4, &model_.Label5, &model_.Label1};
+    // A text longer than the panel is cut at its end. A text written from right to
+    // left ends at the left, so it is moved left, all layers alike, until its start
+    // (its right end) is as far inside the panel as a left-to-right text's start.
+    const Label& text = model_.Label1;
+    const QString caption = visibleCaption(text.caption(), text.position().x, width());
+    if (caption.isRightToLeft()) {
+        painter.setFont(toQFont(text.font()));
+        const int right = text.position().x + painter.fontMetrics().horizontalAdvance(caption);
+        if (right > width()) painter.translate(width() - text.position().x - right, 0);
+    }
     paintHintLayers(painter, layers, true);
 }
 

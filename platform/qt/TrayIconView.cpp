@@ -58,6 +58,7 @@ void TrayIconView::buildMenu() {
 
 void TrayIconView::refreshMenu() {
     menuRefreshQueued_ = false;
+    menu_.setLayoutDirection(main_.rightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     for (const auto& [item, action] : items_) {
         // Qt's menu texts follow the caption convention: "&" marks the access key, "&&" is one "&".
         action->setSeparator(item->isSeparator());

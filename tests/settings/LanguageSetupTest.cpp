@@ -431,5 +431,24 @@ TEST(ApplyLanguageTextsTest, TheTranslatedStartStopItemStillSwitchesTheCycle) {
     EXPECT_TRUE(h.main().running());
 }
 
+TEST(LanguageSetupTest, ArabicHebrewAndFarsiMirrorTheInterfaceOnlyWhenTheirTextsAreRead) {
+    struct Case {
+        const char* identifier;
+        const char* file;  // nothing: no language file is shipped
+        bool mirrored;
+    };
+    const Case cases[] = {{"1025", "arabic.txt", true}, {"1037", "hebrew.txt", true}, {"1065", "farsi.txt", true},
+                          {"1036", "french.txt", false}, {"1025", nullptr, false}, {"1031", nullptr, false}};
+    for (const Case& c : cases) {
+        ProgramHarness h;
+        machineKey(h)[InstallerLanguageValue] = std::string(c.identifier);
+        if (c.file) h.fake.files.files[LanguageFolder + c.file] = numberedFile(78, "t:");
+        h.start();
+        EXPECT_EQ(h.program.texts.RightToLeft, c.mirrored) << c.identifier;
+        EXPECT_EQ(h.main().rightToLeft(), c.mirrored) << c.identifier;
+        EXPECT_EQ(h.config().rightToLeft(), c.mirrored) << c.identifier;
+    }
+}
+
 }  // namespace
 }  // namespace solvane

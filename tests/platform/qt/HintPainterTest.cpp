@@ -51,6 +51,46 @@ TEST(HintPainter, LaterLayerCoversEarlierOne) {
     EXPECT_EQ(countPixels(image, qRgb(255, 0, 0)), 0);
 }
 
+// The first and last columns with ink, and the lowest row of ink in the first one.
+struct Ink {
+    int left = -1;
+    int right = -1;
+    int topInLeftColumn = -1;
+};
+
+Ink inkOf(const QImage& image) {
+    Ink ink;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (qAlpha(image.pixel(x, y)) == 0) continue;
+            if (ink.left < 0) {
+                ink.left = x;
+                ink.topInLeftColumn = y;
+            }
+            ink.right = x;
+            break;
+        }
+    }
+    return ink;
+}
+
+TEST(HintPainter, AHebrewLineStartsAtTheLabelAndEndsAtTheLeftWithItsFullStop) {
+    const Label text = makeLabel("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D.", Blue, {5, 5});  // "shalom."
+    QImage image(600, 80, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setLayoutDirection(Qt::LeftToRight);  // as on a window of a left-to-right interface
+        paintHintLayers(painter, {nullptr, nullptr, nullptr, nullptr, nullptr, &text}, false);
+    }
+    const Ink ink = inkOf(image);
+    // Placed by its left edge like any other line, not at the right of the window.
+    EXPECT_GE(ink.left, 5);
+    EXPECT_LT(ink.right, 120);
+    // The full stop ends the sentence at the left: the first column holds only the dot, low on the line.
+    EXPECT_GT(ink.topInLeftColumn, 5 + 20);
+}
+
 TEST(HintPainter, ShadowOffsetShowsBehindTheText) {
     const Label shadow = makeLabel("M", Red, {10, 10});
     const Label text = makeLabel("M", Blue, {5, 5});
