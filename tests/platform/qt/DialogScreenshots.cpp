@@ -1,8 +1,13 @@
 // Renders each page of the settings dialog offscreen into PNG files, for a look at
-// the layout: dialog_screenshots [folder]. The program runs on the fake services
-// with the real Qt windows, first in English, then the pages that change in German.
+// the layout: dialog_screenshots [folder [language file...]]. The program runs on the
+// fake services with the real Qt windows, first in English, then in German, then in
+// each language whose file is named (e.g. languages/french.txt), and the tray menu
+// in each of those.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -10,6 +15,7 @@
 #include "QtProgramHarness.h"
 #include "dialog/TfrmConfig.h"
 #include "platform/qt/ConfigDialog.h"
+#include "settings/LanguageIdentifiers.h"
 #include "settings/LanguageSetup.h"
 
 namespace {
@@ -35,6 +41,27 @@ void grabNextModal(const QString& file, bool* saved) {
         std::printf("%s %s\n", *saved ? "wrote" : "FAILED", qPrintable(file));
         static_cast<QDialog*>(chooser)->reject();
     });
+}
+
+// The tray menu as it opens.
+bool saveMenu(const QString& file) {
+    auto* menu = QtProgramHarness::topLevel<QMenu>(QStringLiteral("PopupMenu1"));
+    if (!menu) return false;
+    // Opened, so that it lays out its items for the language's direction.
+    menu->popup(QPoint(0, 0));
+    QtProgramHarness::sync();
+    const bool saved = menu->grab().save(file);
+    menu->hide();
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    return saved;
+}
+
+// The language identifier of a shipped file's name, 0 when none has it.
+std::int32_t identifierOf(const QString& fileName) {
+    for (const solvane::LanguageFileEntry& entry : solvane::languageFileEntries()) {
+        if (QString::fromStdString(entry.fileName) == fileName) return entry.identifier;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -80,6 +107,27 @@ int main(int argc, char** argv) {
         h.program.config().show();
         for (const auto& [page, name] : pages)
             allSaved &= savePage(h, page, folder.filePath(QStringLiteral("dialog-de-%1.png").arg(QLatin1String(name))));
+    }
+    for (int argument = 2; argument < argc; ++argument) {
+        const QFileInfo language(QString::fromLocal8Bit(argv[argument]));
+        QFile file(language.filePath());
+        const std::int32_t identifier = identifierOf(language.fileName());
+        if (identifier == 0 || !file.open(QIODevice::ReadOnly)) {
+            std::printf("FAILED %s: no such language file\n", qPrintable(language.filePath()));
+            allSaved = false;
+            continue;
+        }
+        QtProgramHarness h;
+        h.fake.files.files["/opt/solvane/bin/" + language.fileName().toStdString()] = file.readAll().toStdString();
+        h.fake.store.key(solvane::platform::StoreRoot::LocalMachine, solvane::InstallerLanguageKeyPath)["Installer Language"] =
+            std::to_string(identifier);
+        h.program.destroyWindows();
+        h.program.createWindows();
+        h.program.config().show();
+        const QString stem = language.completeBaseName();
+        for (const auto& [page, name] : pages)
+            allSaved &= savePage(h, page, folder.filePath(QStringLiteral("dialog-%1-%2.png").arg(stem, QLatin1String(name))));
+        allSaved &= saveMenu(folder.filePath(QStringLiteral("menu-%1.png").arg(stem)));
     }
     return allSaved ? 0 : 1;
 }
