@@ -17,11 +17,12 @@ SOLVANE_BUILD_PACKAGES=(
 # and the tools that drive and photograph it; python3 runs the X display tests.
 # The fonts are those the tests draw and measure with; the URW base fonts bring
 # typefaces that several foundries make and a dingbat font, which the tests of
-# the random-font catalogue need.
+# the random-font catalogue need; DejaVu Sans Condensed is the face the settings
+# dialog takes for its captions, which the layout test of every language measures.
 SOLVANE_DESKTOP_PACKAGES=(
   xvfb trayer openbox
   xdotool x11-utils x11-xserver-utils imagemagick
-  dbus-x11 fonts-dejavu-core fonts-urw-base35
+  dbus-x11 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
   python3
 )
 
