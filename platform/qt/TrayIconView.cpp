@@ -33,6 +33,7 @@ TrayIconView::~TrayIconView() {
 
 void TrayIconView::buildMenu() {
     menu_.setObjectName(QStringLiteral("PopupMenu1"));
+    menu_.setStyle(&menuStyle_);
     const std::pair<MenuItem*, const char*> entries[] = {
         {&main_.StartStopp1, "StartStopp1"},
         {&main_.N1, "N1"},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/WindowSystem.h"
+#include "platform/qt/MenuDirectionStyle.h"
 #include "platform/qt/SessionEndWatcher.h"
 
 namespace solvane {
@@ -49,6 +50,7 @@ private:
     TfrmSlv17k30Main& main_;
     std::array<QIcon, 3> images_;
     QSystemTrayIcon icon_;
+    MenuDirectionStyle menuStyle_;
     QMenu menu_;
     std::vector<std::pair<MenuItem*, QAction*>> items_;
     bool hostRendersMarkup_ = true;

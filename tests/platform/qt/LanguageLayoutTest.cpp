@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -14,6 +15,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -151,6 +154,49 @@ TEST(LanguageLayout, RightToLeftLanguagesMirrorTheDialogAndTheMenu) {
         auto* menu = QtProgramHarness::topLevel<QMenu>(QStringLiteral("PopupMenu1"));
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+}
+
+// Where each menu item's text ink ends on the right (or starts on the left): the
+// columns that differ clearly from the row's background colour.
+std::vector<int> itemInkEdges(QMenu& menu, bool rightEdge) {
+    menu.adjustSize();
+    const QImage image = menu.grab().toImage();
+    std::vector<int> edges;
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isVisible()) continue;
+        const QRect row = menu.actionGeometry(action);
+        const QRgb background = image.pixel(row.left() + 1, row.top() + 1);
+        int left = row.right(), right = row.left();
+        for (int y = row.top() + 1; y < row.bottom(); ++y) {
+            for (int x = row.left() + 1; x < row.right(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (std::abs(qGray(pixel) - qGray(background)) < 80) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        edges.push_back(rightEdge ? right : left);
+    }
+    return edges;
+}
+
+TEST(LanguageLayout, MenuTextsLineUpOnTheSideTheLanguageStartsFrom) {
+    for (const LanguageFileEntry& language : shippedLanguages()) {
+        const bool mirrored = writesRightToLeft(language.identifier);
+        if (!mirrored && language.identifier != EnglishLanguage) continue;
+        LanguageProgram run(language);
+        SCOPED_TRACE(languageName(language));
+        auto* menu = QtProgramHarness::topLevel<QMenu>(QStringLiteral("PopupMenu1"));
+        ASSERT_NE(menu, nullptr);
+        const std::vector<int> edges = itemInkEdges(*menu, mirrored);
+        ASSERT_FALSE(edges.empty());
+        const auto [first, last] = std::minmax_element(edges.begin(), edges.end());
+        // The items' texts differ in length by far more than this.
+        EXPECT_LE(*last - *first, 4) << "ink edges from " << *first << " to " << *last;
+        // ...and they line up against the side the language starts from.
+        if (mirrored) EXPECT_GT(*first, menu->width() / 2);
+        else EXPECT_LT(*last, menu->width() / 2);
     }
 }
 
