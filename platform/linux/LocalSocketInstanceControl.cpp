@@ -51,9 +51,13 @@ bool LocalSocketInstanceControl::quitAnotherInstance() {
     const QString folder = privateRuntimeFolder();
     if (folder.isEmpty())
         return false;
-    const QStringList names = QDir(folder).entryList({QString::fromLatin1(namePrefix) + QLatin1Char('*')},
-                                                     QDir::System | QDir::Files | QDir::Hidden, QDir::Name);
+    // The prefix is tested here rather than given to entryList as a name filter: a
+    // filter is a wildcard that Qt compiles into a regular expression, which would map
+    // the whole PCRE library into every start for this one look.
+    const QStringList names = QDir(folder).entryList(QDir::System | QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
+        if (!name.startsWith(QLatin1String(namePrefix)))
+            continue;
         const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
         if (path == socketPath_ || !isOwnSocketFile(path))
             continue;
