@@ -52,7 +52,11 @@ void InputOverlay::cover(const QRect& bounds, WId window) {
                           static_cast<unsigned>(bounds.height()));
     }
     const auto native = static_cast<unsigned long>(window);
-    follow(topLevelOf(native), native);
+    // A showing covers its window several times (painted, raised, moved). The frame the
+    // window manager put around it is looked up once: each look is a round trip per
+    // level of the window tree. The frame found is watched, and forgotten when it goes
+    // or the window moves to another parent.
+    if (!(watchingTopLevel_ && window_ == native)) follow(topLevelOf(native), native);
     stackAboveTopLevel();
     if (!mapped_) XMapWindow(connection, overlay_);
     mapped_ = true;
@@ -84,9 +88,10 @@ unsigned long InputOverlay::topLevelOf(unsigned long window) const {
 }
 
 void InputOverlay::follow(unsigned long topLevel, unsigned long window) {
-    if (topLevel == topLevel_) return;
+    if (topLevel == topLevel_ && window == window_) return;
     stopFollowing();
     topLevel_ = topLevel;
+    window_ = window;
     // The window manager's frame is restacked without a word to the window inside it:
     // watch the frame itself. The program's own window keeps the event mask Qt gave it.
     if (topLevel_ && topLevel_ != window) {
@@ -99,6 +104,7 @@ void InputOverlay::stopFollowing() {
     if (watchingTopLevel_) XSelectInput(display(), topLevel_, NoEventMask);
     watchingTopLevel_ = false;
     topLevel_ = 0;
+    window_ = 0;
 }
 
 void InputOverlay::stackAboveTopLevel() {
@@ -134,11 +140,17 @@ bool InputOverlay::nativeEventFilter(const QByteArray& eventType, void* message,
         }
         return false;
     }
+    case XCB_REPARENT_NOTIFY: {
+        const auto* reparented = static_cast<const xcb_reparent_notify_event_t*>(message);
+        if (watchingTopLevel_ && reparented->window == window_) stopFollowing();
+        return false;
+    }
     case XCB_DESTROY_NOTIFY: {
         const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
         if (watchingTopLevel_ && destroyed->window == topLevel_) {
             watchingTopLevel_ = false;
             topLevel_ = 0;
+            window_ = 0;
         }
         return false;
     }

@@ -42,6 +42,8 @@ private:
     // The top-level window the overlay stays above; watched for restacking when it
     // belongs to the window manager.
     unsigned long topLevel_ = 0;
+    // The covered window whose top level topLevel_ is.
+    unsigned long window_ = 0;
     bool watchingTopLevel_ = false;
     bool mapped_ = false;
 };
