@@ -20,7 +20,7 @@ protected:
     Traits impl;
 };
 
-TYPED_TEST_SUITE(AutostartEntryContract, AutostartEntryImplementations, ImplementationName);
+TYPED_TEST_SUITE(AutostartEntryContract, AutostartEntryImplementations);
 
 TYPED_TEST(AutostartEntryContract, ANewUserHasNoEntry) {
     EXPECT_FALSE(this->entry().exists());

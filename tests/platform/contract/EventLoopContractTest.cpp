@@ -35,7 +35,7 @@ protected:
     std::vector<std::string> events;
 };
 
-TYPED_TEST_SUITE(EventLoopContract, TimerImplementations, ImplementationName);
+TYPED_TEST_SUITE(EventLoopContract, TimerImplementations);
 
 TYPED_TEST(EventLoopContract, PostedActionsWaitForTheNextProcessingAndRunInOrder) {
     this->loop().post(this->note("first"));

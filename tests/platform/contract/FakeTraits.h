@@ -15,7 +15,6 @@
 namespace solvane::contract {
 
 struct FakeKeyStoreTraits {
-    static constexpr const char* name = "Fake";
     fake::FakeKeyStore service;
 
     platform::KeyStore& store() { return service; }
@@ -30,7 +29,6 @@ struct FakeKeyStoreTraits {
 
 // Virtual time: a test of many intervals takes no time at all.
 struct FakeTimerTraits {
-    static constexpr const char* name = "Fake";
     fake::FakeEventLoop service;
 
     platform::TimerService& timers() { return service; }
@@ -51,7 +49,6 @@ struct FakeTimerTraits {
 // The other instances are a count inside the fake; a request that reaches this
 // instance is its waiting flag.
 struct FakeInstanceControlTraits {
-    static constexpr const char* name = "Fake";
     fake::FakeInstanceControl service;
 
     platform::InstanceControl& self() { return service; }
@@ -68,7 +65,6 @@ struct FakeInstanceControlTraits {
 };
 
 struct FakeProgramFilesTraits {
-    static constexpr const char* name = "Fake";
     fake::FakeProgramFiles service;
 
     platform::ProgramFiles& files() { return service; }
@@ -82,7 +78,6 @@ struct FakeProgramFilesTraits {
 };
 
 struct FakeAutostartEntryTraits {
-    static constexpr const char* name = "Fake";
     fake::FakeAutostartEntry service;
 
     platform::AutostartEntry& entry() { return service; }
@@ -98,7 +93,6 @@ struct FakeAutostartEntryTraits {
 };
 
 struct FakeTextConverterTraits {
-    static constexpr const char* name = "Fake";
     fake::FakeTextConverter service;
 
     platform::TextConverter& converter() { return service; }

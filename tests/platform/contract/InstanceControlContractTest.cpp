@@ -19,7 +19,7 @@ protected:
     int quits = 0;
 };
 
-TYPED_TEST_SUITE(InstanceControlContract, InstanceControlImplementations, ImplementationName);
+TYPED_TEST_SUITE(InstanceControlContract, InstanceControlImplementations);
 
 TYPED_TEST(InstanceControlContract, AloneNoOtherInstanceIsFound) {
     EXPECT_FALSE(this->self().quitAnotherInstance());

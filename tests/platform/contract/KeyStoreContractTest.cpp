@@ -34,7 +34,7 @@ protected:
     Traits impl;
 };
 
-TYPED_TEST_SUITE(KeyStoreContract, KeyStoreImplementations, ImplementationName);
+TYPED_TEST_SUITE(KeyStoreContract, KeyStoreImplementations);
 
 TYPED_TEST(KeyStoreContract, AMissingKeyOpensEmptyAndItsValuesCannotBeRead) {
     auto key = this->open();

@@ -17,7 +17,6 @@
 namespace solvane::contract {
 
 struct JsonKeyStoreTraits {
-    static constexpr const char* name = "JsonKeyStore";
     platform::testing::TempXdgEnvironment xdg;
     std::unique_ptr<platform::JsonKeyStore> service = std::make_unique<platform::JsonKeyStore>();
 
@@ -33,7 +32,6 @@ struct JsonKeyStoreTraits {
 };
 
 struct LocalSocketInstanceControlTraits {
-    static constexpr const char* name = "LocalSocketInstanceControl";
     LocalSocketInstanceControlTraits();
 
     // The runtime folder must outlive every instance, which remove their sockets as they go.
@@ -57,7 +55,6 @@ struct LocalSocketInstanceControlTraits {
 };
 
 struct XdgProgramFilesTraits {
-    static constexpr const char* name = "XdgProgramFiles";
     platform::testing::TempXdgEnvironment xdg;
     platform::XdgProgramFiles service{xdg.path("install/bin/solvane").toStdString()};
 
@@ -69,7 +66,6 @@ struct XdgProgramFilesTraits {
 };
 
 struct XdgAutostartEntryTraits {
-    static constexpr const char* name = "XdgAutostartEntry";
     platform::testing::TempXdgEnvironment xdg;
     platform::XdgAutostartEntry service;
 
@@ -83,7 +79,6 @@ struct XdgAutostartEntryTraits {
 };
 
 struct IconvTextConverterTraits {
-    static constexpr const char* name = "IconvTextConverter";
     platform::IconvTextConverter service;
 
     platform::TextConverter& converter() { return service; }

@@ -15,7 +15,7 @@ protected:
     Traits impl;
 };
 
-TYPED_TEST_SUITE(ProgramFilesContract, ProgramFilesImplementations, ImplementationName);
+TYPED_TEST_SUITE(ProgramFilesContract, ProgramFilesImplementations);
 
 TYPED_TEST(ProgramFilesContract, AMissingFileIsNeitherFoundNorReadNorRemoved) {
     const std::string path = this->impl.scratchPath("missing.txt");

@@ -17,7 +17,6 @@
 namespace solvane::contract {
 
 struct QtTimerTraits {
-    static constexpr const char* name = "Qt";
     qt::QtEventLoop events;
     qt::QtTimerService service;
     QElapsedTimer clock;

@@ -47,7 +47,7 @@ protected:
     Traits impl;
 };
 
-TYPED_TEST_SUITE(TextConverterContract, TextConverterImplementations, ImplementationName);
+TYPED_TEST_SUITE(TextConverterContract, TextConverterImplementations);
 
 TYPED_TEST(TextConverterContract, AsciiPassesUnchanged) {
     std::string ascii;

@@ -55,7 +55,7 @@ protected:
     std::vector<std::int64_t> tickTimes;
 };
 
-TYPED_TEST_SUITE(TimerContract, TimerImplementations, ImplementationName);
+TYPED_TEST_SUITE(TimerContract, TimerImplementations);
 
 TYPED_TEST(TimerContract, AStartedHandleTicksEveryIntervalUntilItIsStopped) {
     auto timer = this->handle("timer");
@@ -153,7 +153,7 @@ protected:
     }
 };
 
-TYPED_TEST_SUITE(TimerRulesContract, TimerImplementations, ImplementationName);
+TYPED_TEST_SUITE(TimerRulesContract, TimerImplementations);
 
 TYPED_TEST(TimerRulesContract, EnablingADisabledTimerStartsItsCountFromZero) {
     auto timer = this->coreTimer(Interval, true);
