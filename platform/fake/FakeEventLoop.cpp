@@ -134,6 +134,9 @@ void FakeEventLoop::run() {
         now_ = std::max(now_, next);
         dispatchDue();
     }
+    // The quit is used up by the run it ends, as on the real loop: a later run lasts
+    // until its own quit.
+    quitRequested_ = false;
 }
 
 }  // namespace solvane::fake

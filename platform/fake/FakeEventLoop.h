@@ -43,6 +43,7 @@ public:
     void atPumpRound(std::int64_t round, std::function<void()> action);
     std::int64_t pumpRounds() const { return pumpRounds_; }
     std::int64_t totalSleptMs() const { return sleptMs_; }
+    // A quit that no run has used up yet.
     bool quitRequested() const { return quitRequested_; }
     // How long run() lets virtual time pass before it returns by itself.
     std::int64_t runLimitMs = 60'000;

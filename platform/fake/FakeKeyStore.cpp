@@ -9,15 +9,16 @@ public:
         : store_(store), values_(values), writable_(writable) {}
     ~FakeKey() override { close(); }
 
-    bool valueExists(const std::string& name) override { return values_.count(name) > 0; }
+    bool valueExists(const std::string& name) override {
+        checkOpen();
+        return values_.count(name) > 0;
+    }
     std::int32_t readInteger(const std::string& name) override {
-        const auto& value = values_.at(name);
-        if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;
+        if (const auto* number = std::get_if<std::int32_t>(&stored(name))) return *number;
         throw platform::StoreError("Invalid data type for '" + name + "'");
     }
     std::string readText(const std::string& name) override {
-        const auto& value = values_.at(name);
-        if (const auto* text = std::get_if<std::string>(&value)) return *text;
+        if (const auto* text = std::get_if<std::string>(&stored(name))) return *text;
         throw platform::StoreError("Invalid data type for '" + name + "'");
     }
     void writeInteger(const std::string& name, std::int32_t value) override { write(name, value); }
@@ -32,7 +33,18 @@ public:
     }
 
 private:
+    // As with a real store, a closed key refuses every further use.
+    void checkOpen() const {
+        if (!open_) throw platform::StoreError("The key is already closed.");
+    }
+    const StoredValue& stored(const std::string& name) const {
+        checkOpen();
+        const auto found = values_.find(name);
+        if (found == values_.end()) throw platform::StoreError("The value '" + name + "' is missing.");
+        return found->second;
+    }
     void checkWritable(const std::string& name) {
+        checkOpen();
         if (!writable_ || store_.failWriteOf == name) throw platform::StoreError("Failed to write '" + name + "'");
     }
     void write(const std::string& name, StoredValue value) {

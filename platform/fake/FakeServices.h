@@ -84,7 +84,11 @@ public:
         handedOver = announced;
         announced = false;
     }
-    void withdraw() override { announced = false; }
+    // A request that waited goes with the place: the real socket closes its queue.
+    void withdraw() override {
+        announced = false;
+        quitWaiting = false;
+    }
 };
 
 class FakeProcessStarter : public platform::ProcessStarter {
@@ -183,7 +187,8 @@ public:
         command = executablePath + " " + word;
     }
     void remove() override {
-        if (failWrites) throw std::runtime_error("The autostart folder is not writable.");
+        // With no entry there is nothing to fail, however the folder is.
+        if (command && failWrites) throw std::runtime_error("The autostart folder is not writable.");
         ++removals;
         command.reset();
     }
