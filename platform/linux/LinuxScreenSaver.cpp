@@ -33,22 +33,53 @@ std::optional<bool> singleBoolean(const QDBusMessage& reply) {
 LinuxScreenSaver::LinuxScreenSaver(int busTimeoutMs) : LinuxScreenSaver(QDBusConnection::sessionBus(), busTimeoutMs) {}
 
 LinuxScreenSaver::LinuxScreenSaver(const QDBusConnection& bus, int busTimeoutMs)
-    : bus_(bus), busTimeoutMs_(busTimeoutMs), x11_(std::make_unique<X11ScreenSaverState>()) {}
+    : bus_(bus), busTimeoutMs_(busTimeoutMs), x11_(std::make_unique<X11ScreenSaverState>()) {
+    if (!bus_.isConnected())
+        return;
+    // Watching starts before the first question, so no change between them is lost.
+    watcher_.setConnection(bus_);
+    watcher_.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+    for (const ScreenSaverService& service : services)
+        watcher_.addWatchedService(QLatin1String(service.name));
+    const auto record = [this](const QString& name, bool owned) {
+        for (std::size_t i = 0; i < owned_.size(); ++i) {
+            if (name == QLatin1String(services[i].name))
+                owned_[i] = owned;
+        }
+    };
+    QObject::connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, &watcher_,
+                     [record](const QString& name) { record(name, true); });
+    QObject::connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered, &watcher_,
+                     [record](const QString& name) { record(name, false); });
+}
 
 LinuxScreenSaver::~LinuxScreenSaver() = default;
 
-std::optional<bool> LinuxScreenSaver::askSessionBus() {
-    if (!bus_.isConnected())
-        return std::nullopt;
-    for (const ScreenSaverService& service : services) {
-        const QString name = QLatin1String(service.name);
+bool LinuxScreenSaver::hasOwner(std::size_t service) {
+    static_assert(std::tuple_size_v<decltype(owned_)> == std::size(services), "one owner record per service");
+    if (!owned_[service]) {
         // Asking a service that is not running would have the bus start it.
         QDBusMessage hasOwner = QDBusMessage::createMethodCall(
             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-        hasOwner << name;
-        if (singleBoolean(bus_.call(hasOwner, QDBus::Block, busTimeoutMs_)) != true)
+        hasOwner << QLatin1String(services[service].name);
+        const std::optional<bool> answer = singleBoolean(bus_.call(hasOwner, QDBus::Block, busTimeoutMs_));
+        // No answer: asked again next time.
+        if (!answer)
+            return false;
+        owned_[service] = answer;
+    }
+    return *owned_[service];
+}
+
+std::optional<bool> LinuxScreenSaver::askSessionBus() {
+    if (!bus_.isConnected())
+        return std::nullopt;
+    for (std::size_t i = 0; i < owned_.size(); ++i) {
+        if (!hasOwner(i))
             continue;
+        const ScreenSaverService& service = services[i];
+        const QString name = QLatin1String(service.name);
         const QDBusMessage getActive =
             QDBusMessage::createMethodCall(name, QLatin1String(service.path), name, QStringLiteral("GetActive"));
         if (const std::optional<bool> active = singleBoolean(bus_.call(getActive, QDBus::Block, busTimeoutMs_)))
