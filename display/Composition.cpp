@@ -7,6 +7,7 @@
 #include "dialog/TfrmConfig.h"
 #include "display/ColourSchemes.h"
 #include "display/TextFit.h"
+#include "display/TextLayers.h"
 #include "display/TfrmHint.h"
 #include "display/VisibleLine.h"
 #include "settings/Settings.h"
@@ -18,8 +19,6 @@ constexpr int Margin = 10;         // the window is the text plus 5 pixels on ea
 constexpr int DialogGap = 8;       // between the window and an open settings dialog
 constexpr int SmallestRandomSize = 21;
 constexpr int RandomSizeChoices = 147;  // 21 to 167 points
-constexpr int ShadowOffset = 5;
-constexpr Colour Black = 0x000000;
 
 // The widest of the monitors; 0 without any.
 int widestMonitor(const std::vector<Rect>& monitors) {
@@ -121,36 +120,15 @@ void TfrmHint::compose() {
         Label1.setPosition(textAt);
     }
 
-    Label* contour[] = {&Label2, &Label3, &Label4, &Label5};
-    if (settings.Konturtransparenz()) {
-        for (Label* copy : contour) copy->setVisible(false);
-    } else {
-        Colour contourColour = settings.KonturColor();
-        if (settings.ZufallsKonturFarbe()) {
-            contourColour = scheme.colours.contour;
-            for (Label* copy : {&config.Label2, &config.Label3, &config.Label4, &config.Label5}) copy->setColour(contourColour);
-        }
-        const Point offsets[] = {{-1, 0}, {0, 1}, {1, 0}, {0, -1}};  // Label2 left, Label3 down, Label4 right, Label5 up
-        for (int i = 0; i < 4; ++i) {
-            FontSpec copyFont = font;
-            copyFont.colour = contourColour;
-            contour[i]->setCaption(text);
-            contour[i]->setFont(copyFont);
-            contour[i]->setPosition({Label1.position().x + offsets[i].x, Label1.position().y + offsets[i].y});
-        }
-        for (Label* copy : contour) copy->setVisible(true);
+    const bool contourShown = !settings.Konturtransparenz();
+    Colour contourColour = settings.KonturColor();
+    if (contourShown && settings.ZufallsKonturFarbe()) {
+        contourColour = scheme.colours.contour;
+        for (Label* copy : {&config.Label2, &config.Label3, &config.Label4, &config.Label5}) copy->setColour(contourColour);
     }
+    showContour(layerLabels(), contourShown, contourColour);
 
-    if (settings.Schatten()) {
-        FontSpec shadowFont = font;
-        shadowFont.colour = Black;
-        Label6.setCaption(text);
-        Label6.setFont(shadowFont);
-        Label6.setPosition({Label1.position().x + ShadowOffset, Label1.position().y + ShadowOffset});
-        Label6.setVisible(true);
-    } else {
-        Label6.setVisible(false);
-    }
+    showShadow(layerLabels(), settings.Schatten());
 }
 
 }  // namespace solvane

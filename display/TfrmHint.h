@@ -9,6 +9,7 @@
 #include "app/controls/Timer.h"
 #include "display/FontCatalogue.h"
 #include "display/RandomGenerator.h"
+#include "display/TextLayers.h"
 #include "platform/Geometry.h"
 #include "platform/WindowSystem.h"
 
@@ -16,8 +17,8 @@ namespace solvane {
 
 class Program;
 
-// The affirmation window: borderless, top-most, never focused. Six text layers are
-// painted back to front: Label6 (shadow), Label3, Label2, Label5, Label4 (contour), Label1.
+// The affirmation window: borderless, top-most, never focused. It draws its text in
+// six layers, laid out and painted in the order of the text layers (TextLayers.h).
 class TfrmHint {
 public:
     explicit TfrmHint(Program& program);
@@ -56,6 +57,9 @@ public:
     Label Label4{&notifier};  // contour, 1 right
     Label Label5{&notifier};  // contour, 1 up
     Label Label6{&notifier};  // shadow, 5 right and 5 down
+    // Which label draws which text layer.
+    LayerLabels layerLabels() { return {Label6, Label2, Label3, Label4, Label5, Label1}; }
+    ConstLayerLabels layerLabels() const { return {Label6, Label2, Label3, Label4, Label5, Label1}; }
 
     // Affirmations shown so far; the store keeps its low 32 bits.
     std::int64_t AffirmationenDisplayCounter = 0;
