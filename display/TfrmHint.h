@@ -16,6 +16,8 @@
 namespace solvane {
 
 class Program;
+class Settings;
+struct SchemeChoice;
 
 // The affirmation window: borderless, top-most, never focused. It draws its text in
 // six layers, laid out and painted in the order of the text layers (TextLayers.h).
@@ -78,7 +80,20 @@ public:
     bool loadFontCatalogue();
 
 private:
+    // The composition of a showing and its steps, in the order compose() takes them.
     void compose();
+    std::string takeText(const Settings& settings, const std::vector<Rect>& monitors);
+    FontSpec chooseFont(const Settings& settings);
+    int chooseSize(const Settings& settings);
+    void chooseTextColour(const Settings& settings, const SchemeChoice& scheme, FontSpec& font);
+    Rect chooseMonitor(const Settings& settings, const std::vector<Rect>& monitors);
+    Size fitToMonitor(const std::string& text, FontSpec& font, const Rect& monitor);
+    void mirrorToPreview(const std::string& text, const FontSpec& font);
+    void chooseBackground(const Settings& settings, const SchemeChoice& scheme);
+    void place(const Settings& settings, const Rect& monitor, Size textSize);
+    void layOutContour(const Settings& settings, const SchemeChoice& scheme);
+    void layOutShadow(const Settings& settings);
+
     FontCatalogue::RebuildSource rebuildSource();
     Program& program_;
     std::unique_ptr<platform::HintView> view_;
