@@ -2,13 +2,9 @@
 // and the random boxes.
 #include "app/Program.h"
 #include "dialog/TfrmConfig.h"
+#include "display/TextLayers.h"
 
 namespace solvane {
-
-namespace {
-constexpr Colour Black = 0x000000;
-constexpr int ShadowOffset = 5;
-}  // namespace
 
 void TfrmConfig::cbKonturtransparenzClick() {
     const bool noContour = cbKonturtransparenz.checked();
@@ -21,36 +17,10 @@ void TfrmConfig::cbKonturtransparenzClick() {
         cbZKFarbe.setEnabled(true);
         Shape4.setVisible(!cbZKFarbe.checked());
     }
-    const Colour contour = Shape4.colour();
-    Label* copies[] = {&Label2, &Label3, &Label4, &Label5};
-    if (noContour) {
-        for (Label* copy : copies) copy->setVisible(false);
-        return;
-    }
-    const Point offsets[] = {{-1, 0}, {0, 1}, {1, 0}, {0, -1}};
-    const Point origin = Label1.position();
-    for (int i = 0; i < 4; ++i) {
-        copies[i]->setCaption(Label1.caption());
-        FontSpec font = Label1.font();
-        font.colour = contour;
-        copies[i]->setFont(font);
-        copies[i]->setPosition({origin.x + offsets[i].x, origin.y + offsets[i].y});
-    }
-    for (Label* copy : copies) copy->setVisible(true);
+    showContour(previewLabels(), !noContour, Shape4.colour());
 }
 
-void TfrmConfig::cbSchattenClick() {
-    if (!cbSchatten.checked()) {
-        Label11.setVisible(false);
-        return;
-    }
-    Label11.setCaption(Label1.caption());
-    FontSpec font = Label1.font();
-    font.colour = Black;
-    Label11.setFont(font);
-    Label11.setPosition({Label1.position().x + ShadowOffset, Label1.position().y + ShadowOffset});
-    Label11.setVisible(true);
-}
+void TfrmConfig::cbSchattenClick() { showShadow(previewLabels(), cbSchatten.checked()); }
 
 void TfrmConfig::cbTBackClick() {
     if (cbTBack.checked()) {

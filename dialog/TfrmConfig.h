@@ -10,6 +10,7 @@
 #include "app/controls/SimpleControls.h"
 #include "app/controls/Timer.h"
 #include "app/controls/TrackBar.h"
+#include "display/TextLayers.h"
 #include "platform/FontSpec.h"
 #include "platform/WindowSystem.h"
 
@@ -115,6 +116,9 @@ public:
     Label Label4{&notifier};
     Label Label5{&notifier};
     Label Label1{&notifier};   // preview text; the display takes its font from it
+    // Which preview label draws which text layer; Label2 to Label5 lie left, below, right and above.
+    LayerLabels previewLabels() { return {Label11, Label2, Label3, Label4, Label5, Label1}; }
+    ConstLayerLabels previewLabels() const { return {Label11, Label2, Label3, Label4, Label5, Label1}; }
     FontSpec LabelToSaveFontWhileDialogIsOpen;
     Button Button6{&notifier};  // "Choose font..."
     EditField Edit6{&notifier}; // font name in use (read-only)

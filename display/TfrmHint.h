@@ -9,15 +9,18 @@
 #include "app/controls/Timer.h"
 #include "display/FontCatalogue.h"
 #include "display/RandomGenerator.h"
+#include "display/TextLayers.h"
 #include "platform/Geometry.h"
 #include "platform/WindowSystem.h"
 
 namespace solvane {
 
 class Program;
+class Settings;
+struct SchemeChoice;
 
-// The affirmation window: borderless, top-most, never focused. Six text layers are
-// painted back to front: Label6 (shadow), Label3, Label2, Label5, Label4 (contour), Label1.
+// The affirmation window: borderless, top-most, never focused. It draws its text in
+// six layers, laid out and painted in the order of the text layers (TextLayers.h).
 class TfrmHint {
 public:
     explicit TfrmHint(Program& program);
@@ -56,6 +59,9 @@ public:
     Label Label4{&notifier};  // contour, 1 right
     Label Label5{&notifier};  // contour, 1 up
     Label Label6{&notifier};  // shadow, 5 right and 5 down
+    // Which label draws which text layer.
+    LayerLabels layerLabels() { return {Label6, Label2, Label3, Label4, Label5, Label1}; }
+    ConstLayerLabels layerLabels() const { return {Label6, Label2, Label3, Label4, Label5, Label1}; }
 
     // Affirmations shown so far; the store keeps its low 32 bits.
     std::int64_t AffirmationenDisplayCounter = 0;
@@ -74,7 +80,20 @@ public:
     bool loadFontCatalogue();
 
 private:
+    // The composition of a showing and its steps, in the order compose() takes them.
     void compose();
+    std::string takeText(const Settings& settings, const std::vector<Rect>& monitors);
+    FontSpec chooseFont(const Settings& settings);
+    int chooseSize(const Settings& settings);
+    void chooseTextColour(const Settings& settings, const SchemeChoice& scheme, FontSpec& font);
+    Rect chooseMonitor(const Settings& settings, const std::vector<Rect>& monitors);
+    Size fitToMonitor(const std::string& text, FontSpec& font, const Rect& monitor);
+    void mirrorToPreview(const std::string& text, const FontSpec& font);
+    void chooseBackground(const Settings& settings, const SchemeChoice& scheme);
+    void place(const Settings& settings, const Rect& monitor, Size textSize);
+    void layOutContour(const Settings& settings, const SchemeChoice& scheme);
+    void layOutShadow(const Settings& settings);
+
     FontCatalogue::RebuildSource rebuildSource();
     Program& program_;
     std::unique_ptr<platform::HintView> view_;

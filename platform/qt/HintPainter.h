@@ -7,20 +7,22 @@
 #include <string>
 
 #include "app/controls/Label.h"
+#include "display/TextLayers.h"
 
 class QPainter;
 
 namespace solvane::qt {
 
-// The affirmation window's text layers in painting order, back to front.
-using HintLayers = std::array<const Label*, 6>;
+// The labels of a window's text layers in painting order, back to front, as the
+// core's paintOrder() gives them.
+using HintLayers = PaintedLayers;
 
-// Draws every visible layer at its position: only its glyphs, in its font and
-// colour, as one line with the caption convention, never as markup. Without
-// antialiasing every drawn pixel is fully opaque, so the glyphs can shape a window.
-// Only the part of a caption that can show on the painter's device is laid out: a
-// layer that begins right of it draws nothing, and a long caption is cut after as
-// many characters as the rest of the device's width can show.
+// Draws the layers in the order given, each visible one at its position: only its
+// glyphs, in its font and colour, as one line with the caption convention, never as
+// markup. Without antialiasing every drawn pixel is fully opaque, so the glyphs can
+// shape a window. Only the part of a caption that can show on the painter's device
+// is laid out: a layer that begins right of it draws nothing, and a long caption is
+// cut after as many characters as the rest of the device's width can show.
 void paintHintLayers(QPainter& painter, const HintLayers& layers, bool antialiased);
 
 // What of a caption can show from `left` onwards in a device `deviceWidth` pixels

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QWindow>
 #include <chrono>
+#include <utility>
 
 #include "display/TfrmHint.h"
 #include "platform/qt/QtConversions.h"
@@ -88,9 +89,7 @@ void HintWindow::queueRefresh() {
     QMetaObject::invokeMethod(this, [this] { if (refreshQueued_) refresh(); }, Qt::QueuedConnection);
 }
 
-HintLayers HintWindow::layers() const {
-    return {&model_.Label6, &model_.Label3, &model_.Label2, &model_.Label5, &model_.Label4, &model_.Label1};
-}
+HintLayers HintWindow::layers() const { return paintOrder(std::as_const(model_).layerLabels()); }
 
 bool HintWindow::paintsBackground() const { return !model_.backgroundTransparent; }
 

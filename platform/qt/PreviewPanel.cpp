@@ -22,7 +22,7 @@ void PreviewPanel::paintEvent(QPaintEvent*) {
     painter.setClipRect(rect());
     painter.fillRect(rect(), QColor::fromRgb(PanelColour));
     if (model_.Shape2.visible()) painter.fillRect(BackdropBounds, toQColor(model_.Shape2.colour()));
-    const HintLayers layers{&model_.Label11, &model_.Label2, &model_.Label3, &model_.Label4, &model_.Label5, &model_.Label1};
+    const HintLayers layers = paintOrder(model_.previewLabels());
     // A text longer than the panel is cut at its end. A text written from right to
     // left ends at the left, so it is moved left, all layers alike, until its start
     // (its right end) is as far inside the panel as a left-to-right text's start.
