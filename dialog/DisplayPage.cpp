@@ -28,7 +28,7 @@ void TfrmConfig::tbAnzeigeChange() {
     const int position = tbAnzeige.position();
     Edit1.setText(std::to_string(position / 1000));
     Edit4.setText(std::to_string(position % 1000));
-    program_.hint().Timer1.setInterval(position);
+    program_.hint().DisplayTimer.setInterval(position);
 }
 
 void TfrmConfig::setDisplayBar(std::int64_t milliseconds) {
@@ -61,7 +61,7 @@ void TfrmConfig::tbAnzeigeIntervallChange() {
     const int position = tbAnzeigeIntervall.position();
     Edit3.setText(std::to_string(position / 60));
     Edit2.setText(std::to_string(position % 60));
-    Timer1.setInterval(position * 1000);
+    PauseTimer.setInterval(position * 1000);
 }
 
 void TfrmConfig::setPauseBar(std::int64_t seconds) {

@@ -13,7 +13,7 @@ constexpr const char* SampleCaption = "I am peace.";
 }  // namespace
 
 TfrmConfig::TfrmConfig(Program& program)
-    : Timer1(program.platform.timers, InitialPauseTimerMs, true, [this] { program_.guarded([this] { Timer1Timer(); }); }),
+    : PauseTimer(program.platform.timers, InitialPauseTimerMs, true, [this] { program_.guarded([this] { Timer1Timer(); }); }),
       program_(program) {
     notifier.setGuard([this](const std::function<void()>& action) { program_.guarded(action); });
     setDesignState();

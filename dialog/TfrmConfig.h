@@ -193,8 +193,8 @@ public:
     // --- Values without a control ---
     int ReihenfolgePosition = 0;  // stored, written back unchanged
 
-    // The pause timer: its handler ends a pause and shows an affirmation.
-    Timer Timer1;
+    // The pause timer: its handler, which keeps the original name Timer1Timer, ends a pause.
+    Timer PauseTimer;
     void Timer1Timer();
 
 private:

@@ -85,8 +85,8 @@ void loadControls(Program& program, bool& monitorsListed) {
     config.tbAnzeigeChange();
     values.close();
 
-    program.hint().Timer1.setInterval(config.tbAnzeige.position());
-    config.Timer1.setInterval(config.tbAnzeigeIntervall.position() * 1000);
+    program.hint().DisplayTimer.setInterval(config.tbAnzeige.position());
+    config.PauseTimer.setInterval(config.tbAnzeigeIntervall.position() * 1000);
 }
 
 // Stage 2: the affirmation window's counter and font order. An error here ends only

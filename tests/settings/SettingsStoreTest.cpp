@@ -44,9 +44,9 @@ TEST(LoadSettingsTest, NothingStoredGivesTheDefaults) {
     EXPECT_FALSE(h.config().Edit8.enabled());
     EXPECT_TRUE(h.config().cbVersteckt.enabled());
     // The timers run with the loaded times.
-    EXPECT_EQ(h.hint().Timer1.interval(), 2700);
-    EXPECT_EQ(h.config().Timer1.interval(), 18000);
-    EXPECT_TRUE(h.config().Timer1.enabled());
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 2700);
+    EXPECT_EQ(h.config().PauseTimer.interval(), 18000);
+    EXPECT_TRUE(h.config().PauseTimer.enabled());
     EXPECT_EQ(h.config().Label1.font(), (FontSpec{"Verdana", 27, 0, 0}));
     EXPECT_EQ(h.config().Edit6.text(), "Verdana");
 }
@@ -98,8 +98,8 @@ TEST(LoadSettingsTest, AWrongTypedValueEndsStageOneButNotStageTwo) {
     // ...the bar keeps its previous position (on the first load its default), and
     // neither timer took the loaded times.
     EXPECT_EQ(h.settings().Anzeige(), 2700);
-    EXPECT_EQ(h.hint().Timer1.interval(), 1000);  // still the interval it was created with
-    EXPECT_EQ(h.config().Timer1.interval(), 30000);
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 1000);  // still the interval it was created with
+    EXPECT_EQ(h.config().PauseTimer.interval(), 30000);
     EXPECT_EQ(h.loop().totalSleptMs(), 9);
     // Stage two still ran.
     EXPECT_EQ(h.hint().AffirmationenDisplayCounter, 41);
