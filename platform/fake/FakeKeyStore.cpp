@@ -11,11 +11,13 @@ public:
 
     bool valueExists(const std::string& name) override { return values_.count(name) > 0; }
     std::int32_t readInteger(const std::string& name) override {
+        store_.readLog.push_back(name);
         const auto& value = values_.at(name);
         if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;
         throw platform::StoreError("Invalid data type for '" + name + "'");
     }
     std::string readText(const std::string& name) override {
+        store_.readLog.push_back(name);
         const auto& value = values_.at(name);
         if (const auto* text = std::get_if<std::string>(&value)) return *text;
         throw platform::StoreError("Invalid data type for '" + name + "'");

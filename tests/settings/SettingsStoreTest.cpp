@@ -224,6 +224,25 @@ TEST(LoadSettingsTest, TakesOverTheFontOrderFileOnlyWithRandomFontsOn) {
     }
 }
 
+TEST(LoadSettingsTest, ReadsEveryValueInItsOrder) {
+    ProgramHarness h;
+    h.start();
+    SaveSettings(h.program);  // every value there, so that every value is read
+    h.stored()["ZufallsSchriftart"] = 1;
+    h.fake.files.files[h.fake.files.fontListPath()] = "A\r\nB\r\n";  // with it, the font position is read too
+    h.fake.store.readLog.clear();
+    LoadSettings(h.program);
+    const std::vector<std::string> expected{
+        "FontStyle", "FontColor", "KonturColor", "BackColor", "FontSize", "ReihenfolgePosition", "Monitor", "FontName",
+        "ZufallsSchriftart", "Autorun", "AutorunVersteckt", "StartWithPause", "SCRPause", "ZufallsGroesse",
+        "HintergrundTransparent", "MultipleAffirmationen", "VollBild", "MultipleAffirmationenAnzahl",
+        "ZufallsSchriftFarbe", "Schatten", "ZufallsKonturFarbe", "Konturtransparenz", "ZufallsHintergrundFarbe",
+        "EinzelAffirmation", "AnzeigeIntervall", "Anzeige",
+        // The second stage: the affirmation window's own values.
+        "AffirmationenDisplayCounter", "FontReihenfolgePosition"};
+    EXPECT_EQ(h.fake.store.readLog, expected);
+}
+
 TEST(SaveSettingsTest, WritesEveryValueInItsOrder) {
     ProgramHarness h;
     h.start();
