@@ -52,6 +52,8 @@ void TfrmConfig::cbSchattenClick() {
     Label11.setVisible(true);
 }
 
+void TfrmConfig::showBackColourInPreview() { Shape2.setColour(Shape1.colour()); }
+
 void TfrmConfig::cbTBackClick() {
     if (cbTBack.checked()) {
         Shape2.setVisible(false);
