@@ -15,13 +15,13 @@ void TfrmSlv17k30Main::StartStopp1Click() {
     TfrmConfig& config = program_.config();
     TfrmHint& hint = program_.hint();
     RemainingInRun = 0;
-    const bool start = StartStopp1.caption() != program_.texts.MenuStop && !hint.Timer1.enabled() && !hint.visible();
-    config.Timer1.setEnabled(start);
+    const bool start = StartStopp1.caption() != program_.texts.MenuStop && !hint.DisplayTimer.enabled() && !hint.visible();
+    config.PauseTimer.setEnabled(start);
     program_.platform.loop.processPendingEvents();
-    hint.Timer1.setInterval(CutDisplayMs);
+    hint.DisplayTimer.setInterval(CutDisplayMs);
     program_.platform.loop.processPendingEvents();
     // Ticks may have run in between: follow the pause timer as it is now.
-    if (config.Timer1.enabled()) {
+    if (config.PauseTimer.enabled()) {
         StartStopp1.setCaption(program_.texts.MenuStop);
         TrayIcon1.setToolTip(program_.texts.TipStop);
         TrayIcon1.setIcon(platform::TrayImage::Running);

@@ -26,9 +26,14 @@ void TfrmConfig::cbMultipleClick() {
 
 void TfrmConfig::tbAnzeigeChange() {
     const int position = tbAnzeige.position();
+    showDisplayTime();
+    program_.hint().DisplayTimer.setInterval(position);
+}
+
+void TfrmConfig::showDisplayTime() {
+    const int position = tbAnzeige.position();
     Edit1.setText(std::to_string(position / 1000));
     Edit4.setText(std::to_string(position % 1000));
-    program_.hint().Timer1.setInterval(position);
 }
 
 void TfrmConfig::setDisplayBar(std::int64_t milliseconds) {
@@ -59,9 +64,14 @@ void TfrmConfig::Edit4Exit() {
 
 void TfrmConfig::tbAnzeigeIntervallChange() {
     const int position = tbAnzeigeIntervall.position();
+    showPause();
+    PauseTimer.setInterval(position * 1000);
+}
+
+void TfrmConfig::showPause() {
+    const int position = tbAnzeigeIntervall.position();
     Edit3.setText(std::to_string(position / 60));
     Edit2.setText(std::to_string(position % 60));
-    Timer1.setInterval(position * 1000);
 }
 
 void TfrmConfig::setPauseBar(std::int64_t seconds) {

@@ -22,6 +22,8 @@ void TfrmConfig::cbKonturtransparenzClick() {
 
 void TfrmConfig::cbSchattenClick() { showShadow(previewLabels(), cbSchatten.checked()); }
 
+void TfrmConfig::showBackColourInPreview() { Shape2.setColour(Shape1.colour()); }
+
 void TfrmConfig::cbTBackClick() {
     if (cbTBack.checked()) {
         Shape2.setVisible(false);

@@ -4,16 +4,24 @@
 #include "display/DisplayCycle.h"
 #include "settings/LanguageSetup.h"
 #include "settings/SettingsStore.h"
+#include "settings/StoredSettings.h"
 
 namespace solvane {
 
 namespace {
 constexpr int InitialPauseTimerMs = 3000;
 constexpr const char* SampleCaption = "I am peace.";
+
+// A time bar: its limits are its stored setting's range, its first position the setting's default.
+TrackBar storedSettingBar(const ChangeNotifier* owner, const StoredSetting& setting) {
+    return TrackBar(owner, setting.clamp.minimum, setting.clamp.maximum, setting.fallback.number);
+}
 }  // namespace
 
 TfrmConfig::TfrmConfig(Program& program)
-    : Timer1(program.platform.timers, InitialPauseTimerMs, true, [this] { program_.guarded([this] { Timer1Timer(); }); }),
+    : tbAnzeige(storedSettingBar(&notifier, storedSetting("Anzeige"))),
+      tbAnzeigeIntervall(storedSettingBar(&notifier, storedSetting("AnzeigeIntervall"))),
+      PauseTimer(program.platform.timers, InitialPauseTimerMs, true, [this] { program_.guarded([this] { Timer1Timer(); }); }),
       program_(program) {
     notifier.setGuard([this](const std::function<void()>& action) { program_.guarded(action); });
     setDesignState();
@@ -31,7 +39,6 @@ void TfrmConfig::setDesignState() {
 
     // The log-on start is the platform's, and so is the name of its moment.
     cbAutorun.caption = program_.platform.autostart.boxCaption();
-    cbAutorun.setChecked(true);
     cbVersteckt.caption = "Hide";
     Label14.setCaption("Display time (ca.):");
     Label32.setCaption("Seconds");
@@ -44,20 +51,16 @@ void TfrmConfig::setDesignState() {
     cbMultiple.caption = "Multiple Affirmations";
     cbSCRPause.caption = "Pause if screensaver is running";
     Label13.setCaption("Count: ");
-    // The fields show the bars' default positions, 2700 ms and 18 s.
-    Edit1.setText("2");
+    // The fields show the bars' default positions.
+    showDisplayTime();
     Edit1.maxLength = 2;
-    Edit4.setText("700");
     Edit4.maxLength = 3;
-    Edit3.setText("0");
+    showPause();
     Edit3.maxLength = 2;
-    Edit2.setText("18");
     Edit2.maxLength = 2;
-    Edit8.setText("03");
     Edit8.maxLength = 4;
 
     Button6.caption = "Choose font...";
-    Edit6.setText("Verdana");
     Edit6.readOnly = true;
     cbZSchriftart.caption = "Random font";
     cbZSize.caption = "Random size";
@@ -70,11 +73,6 @@ void TfrmConfig::setDesignState() {
     cbSchatten.caption = "Shadow";
     cbKonturtransparenz.caption = "Transparency";
     cbTBack.caption = "Transparency";
-    cbTBack.setChecked(true);
-    Shape3.setColour(0x000000);
-    Shape4.setColour(0xFFFFFF);
-    Shape1.setColour(0xFFFFFF);
-    Shape2.setColour(0xFFFFFF);
 
     const FontSpec sampleFont{"MS Sans Serif", 8, 0, 0xFFFFFF};
     const Point designPositions[] = {{20, 12}, {28, 20}, {36, 28}, {44, 36}, {52, 44}, {60, 52}};
@@ -86,14 +84,15 @@ void TfrmConfig::setDesignState() {
     }
     Label11.setVisible(false);
     LabelToSaveFontWhileDialogIsOpen = sampleFont;
-    // The display draws with the preview text's font: it starts as the chosen font.
-    Label1.setFont(FontDialog1Font);
+    // The stored settings' defaults; the display draws with the preview text's font,
+    // which starts as the chosen font.
+    SetStoredDefaults(*this, program_.texts);
+    showBackColourInPreview();
 
     Label10.setCaption("\u00A9 Marwick \u2013 visit the home of Solvane");
     Label15.setCaption("solvane.marwick.example");
 
     Label16.setCaption("Single affirmation:");
-    Edit5.setText("I know what I love to do and I do it.");
 
     // The boxes' reactions, for their default states.
     cbAutorunClick();

@@ -71,13 +71,13 @@ public:
     Label Label32{&notifier};         // "Seconds"
     EditField Edit4{&notifier};       // display time, milliseconds
     Label Label33{&notifier};         // "Milliseconds"
-    TrackBar tbAnzeige{&notifier, 50, 59999, 2700};  // display time in ms
+    TrackBar tbAnzeige;                             // display time in ms; limits and default as stored
     Label Label12{&notifier};                       // "Pause (ca.):"
     EditField Edit3{&notifier};                     // pause, whole minutes
     Label Label20{&notifier};                       // "Minutes"
     EditField Edit2{&notifier};                     // pause, seconds
     Label Label21{&notifier};                       // "Seconds"
-    TrackBar tbAnzeigeIntervall{&notifier, 5, 5999, 18};  // pause in s
+    TrackBar tbAnzeigeIntervall;                          // pause in s; limits and default as stored
     CheckBox cbVollbild{&notifier};                       // full screen
     CheckBox cbStartWithPause{&notifier};
     CheckBox cbMultiple{&notifier};  // several affirmations per run
@@ -137,13 +137,16 @@ public:
     CheckBox cbZFarbe{&notifier};  // random background colour
     CheckBox cbTBack{&notifier};   // transparent background
 
-    // The chosen font (the font chooser's font): name, size, style and colour.
-    FontSpec FontDialog1Font{"Verdana", 27, 0, 0};
+    // The chosen font (the font chooser's font): name, size, style and colour; the
+    // stored default until the first load.
+    FontSpec FontDialog1Font;
     // The font colour as the last settings load read it.
     Colour loadedFontColour = 0;
 
     void cbKonturtransparenzClick();
     void cbSchattenClick();
+    // The preview's backdrop (Shape2) shows the background swatch's colour.
+    void showBackColourInPreview();
     void cbTBackClick();
     void cbZSFarbeClick();
     void cbZKFarbeClick();
@@ -197,12 +200,15 @@ public:
     // --- Values without a control ---
     int ReihenfolgePosition = 0;  // stored, written back unchanged
 
-    // The pause timer: its handler ends a pause and shows an affirmation.
-    Timer Timer1;
+    // The pause timer: its handler, which keeps the original name Timer1Timer, ends a pause.
+    Timer PauseTimer;
     void Timer1Timer();
 
 private:
     void setDesignState();
+    // The display-time and pause fields show their bars' positions.
+    void showDisplayTime();
+    void showPause();
     void bindHandlers();
     void setDisplayBar(std::int64_t milliseconds);
     void setPauseBar(std::int64_t seconds);

@@ -49,7 +49,7 @@ void PauseEnd(Program& program) {
         hint.makeTopmost();
         pump(program, 4);
     }
-    config.Timer1.setInterval(program.settings().AnzeigeIntervall() * 1000);
+    config.PauseTimer.setInterval(program.settings().AnzeigeIntervall() * 1000);
 }
 
 void DisplayEnd(Program& program) {
@@ -57,7 +57,7 @@ void DisplayEnd(Program& program) {
     TfrmConfig& config = program.config();
     TfrmHint& hint = program.hint();
 
-    hint.Timer1.setEnabled(false);
+    hint.DisplayTimer.setEnabled(false);
     pump(program, 4);
     hint.hide();
     hint.backgroundTransparent = true;
@@ -92,7 +92,7 @@ void DisplayEnd(Program& program) {
     if (main.RemainingInRun > 0) {
         hint.show();
     } else if (main.running()) {
-        config.Timer1.setEnabled(true);
+        config.PauseTimer.setEnabled(true);
     }
     pump(program, 3);
 }
@@ -108,7 +108,7 @@ void ResumeAfterRestart(Program& program) {
     if (main.RemainingInRun > 0) {
         program.hint().show();
     } else if (main.running()) {
-        program.config().Timer1.setEnabled(true);
+        program.config().PauseTimer.setEnabled(true);
     }
 }
 

@@ -7,7 +7,7 @@ namespace solvane {
 class Program;
 
 // The display cycle: a pause, then one or several displays, then the next pause.
-// It is driven by the pause timer (TfrmConfig::Timer1) and the display timer (TfrmHint::Timer1).
+// It is driven by the pause timer (TfrmConfig::PauseTimer) and the display timer (TfrmHint::DisplayTimer).
 
 // Ends a pause: takes over the run's count and shows an affirmation now.
 void PauseEnd(Program& program);

@@ -14,7 +14,7 @@ constexpr int FailedShowingWaitMs = 99;
 }  // namespace
 
 TfrmHint::TfrmHint(Program& program)
-    : Timer1(program.platform.timers, 1000, false, [this] { program_.guarded([this] { Timer1Timer(); }); }),
+    : DisplayTimer(program.platform.timers, 1000, false, [this] { program_.guarded([this] { Timer1Timer(); }); }),
       program_(program) {
     notifier.setGuard([this](const std::function<void()>& action) { program_.guarded(action); });
     for (Label* layer : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6}) {
@@ -60,14 +60,14 @@ void TfrmHint::FormShow() {
     TfrmConfig& config = program_.config();
     platform::EventLoop& loop = program_.platform.loop;
 
-    config.Timer1.setEnabled(false);
+    config.PauseTimer.setEnabled(false);
     loop.processPendingEvents();
 
     AffirmationenDisplayCounter += 1;
     config.setServedLine("Marwick's Solvane Premium (" + std::to_string(AffirmationenDisplayCounter) +
                          " Affirmations served)");
 
-    Timer1.setEnabled(false);
+    DisplayTimer.setEnabled(false);
     // The program's taskbar entry belongs to the settings dialog alone; the
     // affirmation window never has one, so there is nothing to hide here.
 
@@ -81,12 +81,12 @@ void TfrmHint::FormShow() {
     if (view_) view_->refresh();
 
     for (int i = 0; i < 3; ++i) loop.processPendingEvents();
-    Timer1.setInterval(program_.settings().Anzeige());
-    Timer1.setEnabled(true);
+    DisplayTimer.setInterval(program_.settings().Anzeige());
+    DisplayTimer.setEnabled(true);
     loop.processPendingEvents();
 }
 
-void TfrmHint::Label1Click() { Timer1.setInterval(CutDisplayMs); }
+void TfrmHint::Label1Click() { DisplayTimer.setInterval(CutDisplayMs); }
 
 void TfrmHint::Timer1Timer() { DisplayEnd(program_); }
 

@@ -44,8 +44,8 @@ public:
     // A click on the window or any of its layers cuts the display to 10 ms.
     void Label1Click();
 
-    // The display timer: its handler ends a display.
-    Timer Timer1;
+    // The display timer: its handler, which keeps the original name Timer1Timer, ends a display.
+    Timer DisplayTimer;
     void Timer1Timer();
 
     // Window geometry on screen and its background.

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <variant>
 
 #include "platform/Geometry.h"
 
@@ -8,9 +9,13 @@ namespace solvane {
 
 class TfrmConfig;
 class TfrmHint;
+struct StoredSetting;
 
-// Every persisted setting, read live from the controls that hold it; never a copy.
-// Each accessor is named exactly as its stored value.
+// A setting's value as the store keeps it: a number (a flag as 0 or 1) or a text.
+using SettingValue = std::variant<std::int32_t, std::string>;
+
+// Every persisted setting, read live from the holder its stored setting names; never a
+// copy. Each accessor is named exactly as its stored value.
 class Settings {
 public:
     Settings(const TfrmConfig& config, const TfrmHint& hint) : config_(config), hint_(hint) {}
@@ -44,7 +49,14 @@ public:
     std::int32_t AnzeigeIntervall() const;
     std::int32_t Anzeige() const;
 
+    // The live value of any stored setting, as the save writes it.
+    SettingValue value(const StoredSetting& setting) const;
+
 private:
+    std::int32_t number(const StoredSetting& setting) const;
+    bool flag(const StoredSetting& setting) const;
+    std::string text(const StoredSetting& setting) const;
+
     const TfrmConfig& config_;
     const TfrmHint& hint_;
 };

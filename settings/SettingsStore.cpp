@@ -7,6 +7,7 @@
 #include "display/TfrmHint.h"
 #include "settings/Settings.h"
 #include "settings/StartupEntry.h"
+#include "settings/StoredSettings.h"
 #include "settings/StoredValues.h"
 
 namespace solvane {
@@ -28,65 +29,82 @@ void rebuildMonitorList(Program& program, std::int32_t storedMonitor) {
                              std::to_string(bounds.width) + " x " + std::to_string(bounds.height) + " Pixel)");
     }
     config.ComboBox1.setItemIndex(0);
-    if (storedMonitor < 0 || storedMonitor >= static_cast<std::int32_t>(monitors.size())) storedMonitor = 0;
-    config.ComboBox1.setItemIndex(storedMonitor);
+    config.ComboBox1.setItemIndex(
+        storedSetting("Monitor").clamp.keep(storedMonitor, static_cast<std::int32_t>(monitors.size())));
 }
 
-// Stage 1: the dialog's controls. The first error ends it; monitorsListed tells
-// whether it got as far as the monitor list.
+// Puts a value into the control or field of the dialog that holds it, within the
+// setting's clamp; false for a setting held by a rule.
+bool putIntoDialog(TfrmConfig& config, const StoredSetting& setting, const SettingValue& value) {
+    auto number = [&] { return setting.clamp.keep(std::get<std::int32_t>(value)); };
+    return std::visit(
+        Overloaded{
+            [&](CheckBox TfrmConfig::*box) {
+                (config.*box).setChecked(std::get<std::int32_t>(value) != 0);
+                return true;
+            },
+            [&](EditField TfrmConfig::*field) {
+                (config.*field).setText(std::get<std::string>(value));
+                return true;
+            },
+            [&](TrackBar TfrmConfig::*bar) {
+                (config.*bar).setPosition(number());
+                return true;
+            },
+            [&](Shape TfrmConfig::*swatch) {
+                (config.*swatch).setColour(static_cast<Colour>(number()));
+                return true;
+            },
+            [&](int TfrmConfig::*field) {
+                config.*field = number();
+                return true;
+            },
+            [](Rule) { return false; },
+        },
+        setting.holder);
+}
+
+// Keeps a part of the chosen font (style, colour, size or name) aside.
+void keepChosenFontPart(FontSpec& font, const StoredSetting& setting, const SettingValue& value) {
+    if (heldByRule(setting, Rule::ChosenFontStyle)) font.style = setting.clamp.keep(std::get<std::int32_t>(value));
+    if (heldByRule(setting, Rule::ChosenFontColour)) font.colour = static_cast<Colour>(std::get<std::int32_t>(value));
+    if (heldByRule(setting, Rule::ChosenFontSize)) font.size = std::get<std::int32_t>(value);
+    if (heldByRule(setting, Rule::ChosenFontName)) font.name = std::get<std::string>(value);
+}
+
+// The chosen font, its colour swatch, the preview text and the font-name field take
+// the font as a whole.
+void giveChosenFont(TfrmConfig& config, const FontSpec& font) {
+    config.Shape3.setColour(font.colour);
+    config.FontDialog1Font = font;
+    config.Label1.setFont(config.FontDialog1Font);
+    config.Edit6.setText(config.Label1.font().name);
+}
+
+// Stage 1: the dialog's controls, in the load's order, each followed by the dialog's
+// reaction to it. The first error ends it; monitorsListed tells whether it got as far
+// as the monitor list.
 void loadControls(Program& program, bool& monitorsListed) {
     TfrmConfig& config = program.config();
     StoredValues values(openSettingsKey(program));
-
-    const std::int32_t style = values.integer("FontStyle", 0) & 0xFF;
-    const Colour fontColour = static_cast<Colour>(values.integer("FontColor", 0));
-    config.loadedFontColour = fontColour;
-    config.Shape4.setColour(static_cast<Colour>(values.integer("KonturColor", 0xFFFFFF)));
-    config.Shape1.setColour(static_cast<Colour>(values.integer("BackColor", 0xFFFFFF)));
-    config.Shape2.setColour(config.Shape1.colour());
-    const std::int32_t size = values.integer("FontSize", 27);
-    config.ReihenfolgePosition = values.integer("ReihenfolgePosition", 0);
-    rebuildMonitorList(program, values.integer("Monitor", 0));
-    monitorsListed = true;
-
-    const std::string name = values.text("FontName", "Verdana");
-    config.Shape3.setColour(fontColour);
-    config.FontDialog1Font = FontSpec{name, size, style, fontColour};
-    config.Label1.setFont(config.FontDialog1Font);
-    config.Edit6.setText(config.Label1.font().name);
-
-    config.cbZSchriftart.setChecked(values.flag("ZufallsSchriftart", false));
-    config.cbAutorun.setChecked(values.flag("Autorun", true));
-    config.cbAutorunClick();
-    config.cbVersteckt.setChecked(values.flag("AutorunVersteckt", false));
-    config.cbStartWithPause.setChecked(values.flag("StartWithPause", false));
-    config.cbSCRPause.setChecked(values.flag("SCRPause", false));
-    config.cbZSize.setChecked(values.flag("ZufallsGroesse", false));
-    config.cbTBack.setChecked(values.flag("HintergrundTransparent", true));
-    config.cbMultiple.setChecked(values.flag("MultipleAffirmationen", false));
-    config.cbVollbild.setChecked(values.flag("VollBild", false));
-    config.cbMultipleClick();
-
-    config.Edit8.setText(values.text("MultipleAffirmationenAnzahl", "03"));
-
-    config.cbZSFarbe.setChecked(values.flag("ZufallsSchriftFarbe", false));
-    config.cbSchatten.setChecked(values.flag("Schatten", false));
-    config.cbSchattenClick();
-    config.cbZKFarbe.setChecked(values.flag("ZufallsKonturFarbe", false));
-    config.cbKonturtransparenz.setChecked(values.flag("Konturtransparenz", false));
-    config.cbKonturtransparenzClick();
-    config.cbZFarbe.setChecked(values.flag("ZufallsHintergrundFarbe", false));
-
-    config.Edit5.setText(values.text("EinzelAffirmation", program.texts.DefaultAffirmation));
-
-    config.tbAnzeigeIntervall.setPosition(values.integer("AnzeigeIntervall", 18));
-    config.tbAnzeigeIntervallChange();
-    config.tbAnzeige.setPosition(values.integer("Anzeige", 2700));
-    config.tbAnzeigeChange();
+    FontSpec chosenFont;
+    for (const StoredSetting* setting : StageOneLoadOrder) {
+        const SettingValue value = values.read(*setting, program.texts);
+        if (!putIntoDialog(config, *setting, value)) {
+            keepChosenFontPart(chosenFont, *setting, value);
+            if (heldByRule(*setting, Rule::ChosenFontColour)) config.loadedFontColour = chosenFont.colour;
+            if (heldByRule(*setting, Rule::ChosenFontName)) giveChosenFont(config, chosenFont);
+            if (heldByRule(*setting, Rule::MonitorList)) {
+                rebuildMonitorList(program, std::get<std::int32_t>(value));
+                monitorsListed = true;
+            }
+        }
+        if (setting->afterLoad) (config.*setting->afterLoad)();
+    }
     values.close();
 
-    program.hint().Timer1.setInterval(config.tbAnzeige.position());
-    config.Timer1.setInterval(config.tbAnzeigeIntervall.position() * 1000);
+    program.hint().DisplayTimer.setInterval(config.tbAnzeige.position());
+    config.PauseTimer.setInterval(config.tbAnzeigeIntervall.position() * 1000);
 }
 
 // Stage 2: the affirmation window's counter and font order. An error here ends only
@@ -95,10 +113,11 @@ void loadControls(Program& program, bool& monitorsListed) {
 void loadDisplayState(Program& program) {
     TfrmHint& hint = program.hint();
     StoredValues values(openSettingsKey(program));
-    program.guarded([&] { hint.AffirmationenDisplayCounter = values.integer("AffirmationenDisplayCounter", 0); });
+    auto read = [&](const StoredSetting& setting) { return std::get<std::int32_t>(values.read(setting, program.texts)); };
+    program.guarded([&] { hint.AffirmationenDisplayCounter = read(storedSetting("AffirmationenDisplayCounter")); });
     if (program.config().cbZSchriftart.checked() && program.platform.files.exists(program.platform.files.fontListPath())) {
         if (hint.loadFontCatalogue()) {
-            program.guarded([&] { hint.catalogue.position = values.integer("FontReihenfolgePosition", 0); });
+            program.guarded([&] { hint.catalogue.position = read(storedSetting("FontReihenfolgePosition")); });
         }
     }
 }
@@ -119,6 +138,15 @@ void LoadSettings(Program& program) {
     loadDisplayState(program);
 }
 
+void SetStoredDefaults(TfrmConfig& config, const UiTexts& texts) {
+    FontSpec chosenFont;
+    for (const StoredSetting& setting : StoredSettings) {
+        const SettingValue value = defaultValue(setting, texts);
+        if (!putIntoDialog(config, setting, value)) keepChosenFontPart(chosenFont, setting, value);
+    }
+    giveChosenFont(config, chosenFont);
+}
+
 void SaveSettings(Program& program) {
     try {
         WriteStartupEntry(program);
@@ -130,38 +158,16 @@ void SaveSettings(Program& program) {
     auto key = openSettingsKey(program);
     try {
         if (!key) throw platform::StoreError("The settings key cannot be opened.");
-        auto flag = [](bool value) { return value ? 1 : 0; };
-        key->writeInteger("FontStyle", settings.FontStyle());
-        key->writeInteger("FontColor", static_cast<std::int32_t>(settings.FontColor()));
-        key->writeInteger("KonturColor", static_cast<std::int32_t>(settings.KonturColor()));
-        key->writeInteger("BackColor", static_cast<std::int32_t>(settings.BackColor()));
-        key->writeInteger("FontSize", settings.FontSize());
-        key->writeInteger("ReihenfolgePosition", settings.ReihenfolgePosition());
-        key->writeInteger("Monitor", settings.Monitor());
-        key->writeText("FontName", settings.FontName());
-        key->writeText("ListFile", "");
-        key->writeText("EinzelAffirmation", settings.EinzelAffirmation());
-        key->writeInteger("MultipleAffirmationen", flag(settings.MultipleAffirmationen()));
-        key->writeInteger("VollBild", flag(settings.VollBild()));
-        key->writeText("MultipleAffirmationenAnzahl", settings.MultipleAffirmationenAnzahl());
-        key->writeInteger("ZufallsSchriftart", flag(settings.ZufallsSchriftart()));
-        if (settings.ZufallsSchriftart()) program.hint().saveFontCatalogue();
-        key->writeInteger("FontReihenfolgePosition", settings.FontReihenfolgePosition());
-        key->writeInteger("AffirmationenDisplayCounter", static_cast<std::int32_t>(
-                                                             static_cast<std::uint32_t>(settings.AffirmationenDisplayCounter())));
-        key->writeInteger("StartWithPause", flag(settings.StartWithPause()));
-        key->writeInteger("SCRPause", flag(settings.SCRPause()));
-        key->writeInteger("ZufallsGroesse", flag(settings.ZufallsGroesse()));
-        key->writeInteger("HintergrundTransparent", flag(settings.HintergrundTransparent()));
-        key->writeInteger("ZufallsSchriftFarbe", flag(settings.ZufallsSchriftFarbe()));
-        key->writeInteger("Schatten", flag(settings.Schatten()));
-        key->writeInteger("Autorun", flag(settings.Autorun()));
-        key->writeInteger("AutorunVersteckt", flag(settings.AutorunVersteckt()));
-        key->writeInteger("ZufallsKonturFarbe", flag(settings.ZufallsKonturFarbe()));
-        key->writeInteger("Konturtransparenz", flag(settings.Konturtransparenz()));
-        key->writeInteger("ZufallsHintergrundFarbe", flag(settings.ZufallsHintergrundFarbe()));
-        key->writeInteger("AnzeigeIntervall", settings.AnzeigeIntervall());
-        key->writeInteger("Anzeige", settings.Anzeige());
+        for (const StoredSetting& setting : StoredSettings) {
+            // The font order goes to its file just before the position in it is stored.
+            if (heldByRule(setting, Rule::FontPosition) && settings.ZufallsSchriftart()) program.hint().saveFontCatalogue();
+            const SettingValue value = settings.value(setting);
+            if (setting.type == StoredType::Text) {
+                key->writeText(std::string(setting.name), std::get<std::string>(value));
+            } else {
+                key->writeInteger(std::string(setting.name), std::get<std::int32_t>(value));
+            }
+        }
     } catch (const std::exception&) {
         // The first failing write ends the save; later values keep what was stored.
     }

@@ -1,5 +1,7 @@
 #include "settings/StoredValues.h"
 
+#include "settings/StoredSettings.h"
+
 namespace solvane {
 
 std::int32_t StoredValues::integer(const std::string& name, std::int32_t fallback) {
@@ -12,6 +14,17 @@ bool StoredValues::flag(const std::string& name, bool fallback) {
 
 std::string StoredValues::text(const std::string& name, const std::string& fallback) {
     return has(name) ? key_->readText(name) : fallback;
+}
+
+SettingValue StoredValues::read(const StoredSetting& setting, const UiTexts& texts) {
+    const std::string name(setting.name);
+    const SettingValue fallback = defaultValue(setting, texts);
+    switch (setting.type) {
+    case StoredType::Integer: return integer(name, std::get<std::int32_t>(fallback));
+    case StoredType::Flag: return flag(name, std::get<std::int32_t>(fallback) != 0) ? 1 : 0;
+    case StoredType::Text: return text(name, std::get<std::string>(fallback));
+    }
+    return fallback;
 }
 
 void StoredValues::close() {

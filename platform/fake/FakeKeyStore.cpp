@@ -14,10 +14,12 @@ public:
         return values_.count(name) > 0;
     }
     std::int32_t readInteger(const std::string& name) override {
+        store_.readLog.push_back(name);
         if (const auto* number = std::get_if<std::int32_t>(&stored(name))) return *number;
         throw platform::StoreError("Invalid data type for '" + name + "'");
     }
     std::string readText(const std::string& name) override {
+        store_.readLog.push_back(name);
         if (const auto* text = std::get_if<std::string>(&stored(name))) return *text;
         throw platform::StoreError("Invalid data type for '" + name + "'");
     }

@@ -29,6 +29,8 @@ public:
 
     // Names written, in order, across all keys.
     std::vector<std::string> writeLog;
+    // Names of the values read, in order, across all keys.
+    std::vector<std::string> readLog;
     int opens = 0;
     int closes = 0;
     bool failOpen = false;

@@ -147,7 +147,7 @@ TEST(ProgramEntryTest, ASessionEndDuringTheDisplayEndIsFinal) {
     due.fake.loop.at(FirstDisplayEnds, [&] {
         due.fake.loop.atPumpRound(1, [&] {
             // Inside the display end: its timer is off, the window not yet hidden.
-            EXPECT_FALSE(due.fake.windows.hintWindow->Timer1.enabled());
+            EXPECT_FALSE(due.fake.windows.hintWindow->DisplayTimer.enabled());
             EXPECT_TRUE(due.fake.windows.hint->onScreen);
             due.fake.windows.mainWindow->queryEndSession();
         });

@@ -33,7 +33,7 @@ TEST_F(DialogDismiss, ADismissalLoadsTheStoredValuesBackLikeCancel) {
     EXPECT_EQ(h.settings().EinzelAffirmation(), "Stored words");
     EXPECT_EQ(h.settings().Anzeige(), 4000);
     EXPECT_EQ(h.config().Edit1.text(), "4");
-    EXPECT_EQ(h.hint().Timer1.interval(), 4000);
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 4000);
     EXPECT_EQ(h.hint().AffirmationenDisplayCounter, 7);
 
     // Exit stores what the dialog holds now: the values the user kept.
@@ -47,7 +47,7 @@ TEST_F(DialogDismiss, AHideByTheProgramKeepsTheEditsForTheNextSave) {
     EXPECT_FALSE(h.config().visible());
     EXPECT_EQ(h.settings().EinzelAffirmation(), "Unconfirmed words");
     EXPECT_EQ(h.settings().Anzeige(), 9000);
-    EXPECT_EQ(h.hint().Timer1.interval(), 9000);
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 9000);
 
     h.main().Beenden1.userClick();
     EXPECT_EQ(storedText("EinzelAffirmation"), "Unconfirmed words");

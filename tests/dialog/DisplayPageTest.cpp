@@ -53,11 +53,11 @@ TEST_F(DisplayPage, TheBarWritesItsPositionIntoTheFieldsWithoutLeadingZeros) {
     c().tbAnzeige.userMove(12345);
     EXPECT_EQ(c().Edit1.text(), "12");
     EXPECT_EQ(c().Edit4.text(), "345");
-    EXPECT_EQ(h.hint().Timer1.interval(), 12345);
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 12345);
     c().tbAnzeigeIntervall.userMove(61);
     EXPECT_EQ(c().Edit3.text(), "1");
     EXPECT_EQ(c().Edit2.text(), "1");
-    EXPECT_EQ(c().Timer1.interval(), 61'000);
+    EXPECT_EQ(c().PauseTimer.interval(), 61'000);
     c().tbAnzeige.userMove(0);  // clamped
     EXPECT_EQ(c().tbAnzeige.position(), 50);
     EXPECT_EQ(c().Edit4.text(), "50");

@@ -48,7 +48,7 @@ TEST_F(Composition, DefaultsCentreBlackTextWithAWhiteContourOnNothing) {
         EXPECT_EQ(c.layer->caption(), Sentence);
     }
     EXPECT_FALSE(hint.Label6.visible());
-    EXPECT_EQ(hint.Timer1.interval(), 2700);
+    EXPECT_EQ(hint.DisplayTimer.interval(), 2700);
 }
 
 TEST_F(Composition, ShadowAndNoContour) {

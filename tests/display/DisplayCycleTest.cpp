@@ -54,7 +54,7 @@ TEST(DisplayCycleTest, AWindowOnScreenHasItsDisplayTimerAndNoPauseTimer) {
     ASSERT_TRUE(h.runUntilShown(2000));
     EXPECT_TRUE(h.displayTimerOn());
     EXPECT_FALSE(h.pauseTimerOn());
-    EXPECT_EQ(h.hint().Timer1.interval(), 2700);
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 2700);
     ASSERT_TRUE(h.runUntilHidden(3000));
     h.loop().advance(Gap);
     EXPECT_FALSE(h.displayTimerOn());

@@ -44,9 +44,9 @@ TEST(LoadSettingsTest, NothingStoredGivesTheDefaults) {
     EXPECT_FALSE(h.config().Edit8.enabled());
     EXPECT_TRUE(h.config().cbVersteckt.enabled());
     // The timers run with the loaded times.
-    EXPECT_EQ(h.hint().Timer1.interval(), 2700);
-    EXPECT_EQ(h.config().Timer1.interval(), 18000);
-    EXPECT_TRUE(h.config().Timer1.enabled());
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 2700);
+    EXPECT_EQ(h.config().PauseTimer.interval(), 18000);
+    EXPECT_TRUE(h.config().PauseTimer.enabled());
     EXPECT_EQ(h.config().Label1.font(), (FontSpec{"Verdana", 27, 0, 0}));
     EXPECT_EQ(h.config().Edit6.text(), "Verdana");
 }
@@ -98,8 +98,8 @@ TEST(LoadSettingsTest, AWrongTypedValueEndsStageOneButNotStageTwo) {
     // ...the bar keeps its previous position (on the first load its default), and
     // neither timer took the loaded times.
     EXPECT_EQ(h.settings().Anzeige(), 2700);
-    EXPECT_EQ(h.hint().Timer1.interval(), 1000);  // still the interval it was created with
-    EXPECT_EQ(h.config().Timer1.interval(), 30000);
+    EXPECT_EQ(h.hint().DisplayTimer.interval(), 1000);  // still the interval it was created with
+    EXPECT_EQ(h.config().PauseTimer.interval(), 30000);
     EXPECT_EQ(h.loop().totalSleptMs(), 9);
     // Stage two still ran.
     EXPECT_EQ(h.hint().AffirmationenDisplayCounter, 41);
@@ -222,6 +222,25 @@ TEST(LoadSettingsTest, TakesOverTheFontOrderFileOnlyWithRandomFontsOn) {
         EXPECT_EQ(h.hint().catalogue.position, 0);
         EXPECT_EQ(h.hint().catalogue.entries.size(), 3u);
     }
+}
+
+TEST(LoadSettingsTest, ReadsEveryValueInItsOrder) {
+    ProgramHarness h;
+    h.start();
+    SaveSettings(h.program);  // every value there, so that every value is read
+    h.stored()["ZufallsSchriftart"] = 1;
+    h.fake.files.files[h.fake.files.fontListPath()] = "A\r\nB\r\n";  // with it, the font position is read too
+    h.fake.store.readLog.clear();
+    LoadSettings(h.program);
+    const std::vector<std::string> expected{
+        "FontStyle", "FontColor", "KonturColor", "BackColor", "FontSize", "ReihenfolgePosition", "Monitor", "FontName",
+        "ZufallsSchriftart", "Autorun", "AutorunVersteckt", "StartWithPause", "SCRPause", "ZufallsGroesse",
+        "HintergrundTransparent", "MultipleAffirmationen", "VollBild", "MultipleAffirmationenAnzahl",
+        "ZufallsSchriftFarbe", "Schatten", "ZufallsKonturFarbe", "Konturtransparenz", "ZufallsHintergrundFarbe",
+        "EinzelAffirmation", "AnzeigeIntervall", "Anzeige",
+        // The second stage: the affirmation window's own values.
+        "AffirmationenDisplayCounter", "FontReihenfolgePosition"};
+    EXPECT_EQ(h.fake.store.readLog, expected);
 }
 
 TEST(SaveSettingsTest, WritesEveryValueInItsOrder) {

@@ -191,6 +191,7 @@ private:
         release(displays);
         release(h_.fake.windows.tray->menuPopups);
         release(h_.fake.store.writeLog);
+        release(h_.fake.store.readLog);
         release(h_.fake.shell.opened);
     }
 

@@ -26,8 +26,8 @@ struct ProgramHarness {
     // The affirmation window as the user sees it.
     bool onScreen() const { return fake.windows.hint && fake.windows.hint->onScreen; }
     int showings() const { return fake.windows.hint ? fake.windows.hint->shows : 0; }
-    bool displayTimerOn() { return program.hint().Timer1.enabled(); }
-    bool pauseTimerOn() { return program.config().Timer1.enabled(); }
+    bool displayTimerOn() { return program.hint().DisplayTimer.enabled(); }
+    bool pauseTimerOn() { return program.config().PauseTimer.enabled(); }
 
     // Runs until the window appears or disappears; false when it did not within the limit.
     bool runUntilShown(std::int64_t limitMs) { return fake.loop.advanceUntil([this] { return onScreen(); }, limitMs); }

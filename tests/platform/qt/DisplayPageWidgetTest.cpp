@@ -142,8 +142,8 @@ TEST_F(DisplayPageWidgetTest, MovingTheBarsRewritesTheFields) {
     EXPECT_EQ(edit("Edit4")->text(), "345");
     EXPECT_EQ(edit("Edit3")->text(), "1");
     EXPECT_EQ(edit("Edit2")->text(), "1");
-    EXPECT_EQ(h.program.hint().Timer1.interval(), 12345);
-    EXPECT_EQ(model.Timer1.interval(), 61'000);
+    EXPECT_EQ(h.program.hint().DisplayTimer.interval(), 12345);
+    EXPECT_EQ(model.PauseTimer.interval(), 61'000);
 }
 
 TEST_F(DisplayPageWidgetTest, TheKeysMoveTheBarByOneAndTwo) {
@@ -210,7 +210,7 @@ TEST_F(DisplayPageWidgetTest, TabIntoAFieldThatLeavingTheLastOneRewroteSelectsIt
     EXPECT_EQ(model.Edit4.text(), "7");
     EXPECT_EQ(milliseconds->text(), "7");
     EXPECT_EQ(model.tbAnzeige.position(), 50);
-    EXPECT_EQ(h.program.hint().Timer1.interval(), 50);
+    EXPECT_EQ(h.program.hint().DisplayTimer.interval(), 50);
 }
 
 TEST_F(DisplayPageWidgetTest, ChoosingAMonitorSelectsIt) {

@@ -38,9 +38,9 @@ TEST_F(HintWindowTest, AShowingPlacesTheWindowOnTheModelsBounds) {
 
 TEST_F(HintWindowTest, AClickCutsTheDisplayShort) {
     model.show();
-    ASSERT_NE(model.Timer1.interval(), 10);
+    ASSERT_NE(model.DisplayTimer.interval(), 10);
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(model.Timer1.interval(), 10);
+    EXPECT_EQ(model.DisplayTimer.interval(), 10);
 }
 
 TEST_F(HintWindowTest, SolidBackgroundIsFilledInItsColour) {
