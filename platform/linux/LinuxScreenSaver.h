@@ -6,7 +6,7 @@
 
 #include "platform/SystemServices.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 class X11ScreenSaverState;
 
@@ -14,7 +14,7 @@ class X11ScreenSaverState;
 // then GNOME's), and without an answer there the X server's screen-saver extension.
 // A service that is not running is not started for the question, and each bus call
 // waits at most the given time, so the event loop is never held for long.
-class LinuxScreenSaver final : public ScreenSaver {
+class LinuxScreenSaver final : public platform::ScreenSaver {
 public:
     // Asks the user's session bus (create it after the application object).
     explicit LinuxScreenSaver(int busTimeoutMs = 200);
@@ -32,4 +32,4 @@ private:
     std::unique_ptr<X11ScreenSaverState> x11_;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

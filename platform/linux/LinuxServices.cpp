@@ -24,21 +24,21 @@ namespace solvane::linuxos {
 struct LinuxServices::Objects {
     qt::QtEventLoop loop;
     qt::QtTimerService timers;
-    platform::JsonKeyStore store;
+    JsonKeyStore store;
     qt::QtMonitors monitors;
     qt::QtFonts fonts;
-    platform::LinuxScreenSaver screenSaver;
-    platform::ProcMemory memory;
-    platform::DetachedProcessStarter processes;
+    LinuxScreenSaver screenSaver;
+    ProcMemory memory;
+    DetachedProcessStarter processes;
     qt::QtShellOpener shell;
-    platform::LocalSocketInstanceControl instances;
-    platform::XdgProgramFiles files;
-    platform::XdgAutostartEntry autostart;
+    LocalSocketInstanceControl instances;
+    XdgProgramFiles files;
+    XdgAutostartEntry autostart;
     qt::QtErrorReporter errors;
     qt::SteadyClock clock;
     qt::QtWindowSystem windows;
-    platform::IconvTextConverter text;
-    platform::EnvironmentLocale locale;
+    IconvTextConverter text;
+    EnvironmentLocale locale;
 };
 
 LinuxServices::LinuxServices()

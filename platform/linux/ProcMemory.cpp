@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 double ProcMemory::workingSetBytes() {
     // statm: total program size, then resident pages, then more counts, all in pages.
@@ -19,4 +19,4 @@ double ProcMemory::workingSetBytes() {
     return static_cast<double>(residentPages) * static_cast<double>(pageSize);
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos
