@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LanguageFileEntry& language = languages[data[0] % languages.size()];
     fake::FakeProgramFiles files;
     files.files["/opt/solvane/bin/" + language.fileName] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
-    platform::IconvTextConverter converter;
+    linuxos::IconvTextConverter converter;
     LanguageTable table;
 
     // Every code page of the table is known to iconv, and every byte has a reading.

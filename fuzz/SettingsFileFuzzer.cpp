@@ -42,7 +42,7 @@ fs::path workFolder;
 // The fake platform, but with the settings kept by the real JSON store.
 struct ProgramOnJsonStore {
     fake::FakePlatform fake;
-    platform::JsonKeyStore store{LockTimeout};
+    linuxos::JsonKeyStore store{LockTimeout};
     platform::Platform services{fake.loop,   fake.loop,      store,       fake.monitors,  fake.fonts,     fake.screenSaver,
                                 fake.memory, fake.processes, fake.shell,  fake.instances, fake.files,     fake.autostart,
                                 fake.errors, fake.clock,     fake.windows, fake.text,      fake.locale};
@@ -69,8 +69,8 @@ std::string startAndSave(const fs::path& file) {
 // type is an error the store reports, never a crash.
 void readEveryMemberEveryWay(const fs::path& file, const QByteArray& bytes) {
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
-    platform::JsonStoreKey key(QString::fromStdString(file.string()), LockTimeout,
-                               std::make_shared<platform::JsonDeferredChanges>());
+    linuxos::JsonStoreKey key(QString::fromStdString(file.string()), LockTimeout,
+                              std::make_shared<linuxos::JsonDeferredChanges>());
     if (!document.isObject()) return;
     for (const QString& name : document.object().keys()) {
         const std::string member = name.toStdString();
@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     clearFolders();
-    const std::optional<QString> keyFile = platform::JsonKeyStore::keyFilePath(platform::StoreRoot::CurrentUser, SettingsKeyPath);
+    const std::optional<QString> keyFile = linuxos::JsonKeyStore::keyFilePath(platform::StoreRoot::CurrentUser, SettingsKeyPath);
     if (!keyFile) std::abort();
     const fs::path file = keyFile->toStdString();
     fs::create_directories(file.parent_path());

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::string desktopEntryExec(const std::string& program, const std::vector<std::
     return escapeStringValue(command);
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

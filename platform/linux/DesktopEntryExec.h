@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The value of a desktop entry's Exec key that runs the program with the arguments,
 // as it is written in the file: each argument that holds a reserved character is put
@@ -12,4 +12,4 @@ namespace solvane::platform {
 // and for control characters, which an Exec line cannot carry reliably.
 std::string desktopEntryExec(const std::string& program, const std::vector<std::string>& arguments);
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QStringList>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 void DetachedProcessStarter::start(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList list;
@@ -13,4 +13,4 @@ void DetachedProcessStarter::start(const std::string& program, const std::vector
     QProcess::startDetached(QString::fromStdString(program), list);
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::vector<std::string> EnvironmentLocale::preferredLanguages() {
     return languages;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

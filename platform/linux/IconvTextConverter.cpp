@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::optional<std::string> IconvTextConverter::toUtf8(const std::string& bytes, 
     return text;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -6,7 +6,7 @@
 #include "platform/linux/JsonStoreKey.h"
 #include "platform/linux/XdgFolders.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 JsonKeyStore::JsonKeyStore(std::chrono::milliseconds lockWait) : lockWait_(lockWait) {}
 
@@ -15,7 +15,7 @@ JsonKeyStore::~JsonKeyStore() {
         JsonStoreFile(it.key(), lockWait_ * 10).publish(it.value());
 }
 
-std::optional<QString> JsonKeyStore::keyFilePath(StoreRoot root, const std::string& path) {
+std::optional<QString> JsonKeyStore::keyFilePath(platform::StoreRoot root, const std::string& path) {
     QStringList components = QString::fromStdString(path).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     // "Software" is where every program keeps its keys; the XDG folders are that already.
     if (components.size() > 1 && components.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
@@ -27,15 +27,15 @@ std::optional<QString> JsonKeyStore::keyFilePath(StoreRoot root, const std::stri
             component.contains(QLatin1Char('/')) || component.contains(QChar(0)))
             return std::nullopt;
     }
-    const QString base = root == StoreRoot::CurrentUser ? xdgConfigHome() : xdgFirstConfigDir();
+    const QString base = root == platform::StoreRoot::CurrentUser ? xdgConfigHome() : xdgFirstConfigDir();
     return base + QLatin1Char('/') + components.join(QLatin1Char('/')) + QStringLiteral(".json");
 }
 
-std::unique_ptr<StoreKey> JsonKeyStore::open(StoreRoot root, const std::string& path) {
+std::unique_ptr<platform::StoreKey> JsonKeyStore::open(platform::StoreRoot root, const std::string& path) {
     const std::optional<QString> file = keyFilePath(root, path);
     if (!file || !folderExistsOrCanBeCreated(QFileInfo(*file).absolutePath()))
         return nullptr;
     return std::make_unique<JsonStoreKey>(*file, lockWait_, deferred_);
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -9,7 +9,7 @@
 #include "platform/KeyStore.h"
 #include "platform/linux/JsonStoreKey.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // Keys as JSON files in the XDG configuration folders (see JsonStoreKey).
 // A key path such as "Software\Marwick\Marwick's Solvane" becomes folders below the
@@ -18,7 +18,7 @@ namespace solvane::platform {
 // Solvane.json, LocalMachine -> the same below the first $XDG_CONFIG_DIRS folder.
 // Opening and reading a key create nothing; the first publication of a write creates
 // the folders and the file.
-class JsonKeyStore final : public KeyStore {
+class JsonKeyStore final : public platform::KeyStore {
 public:
     // lockWait bounds the wait for another process that is publishing the same key; it
     // is spent on the user-interface thread. A publication that finds the lock held for
@@ -33,14 +33,14 @@ public:
 
     // nullptr when the key's folder is neither there nor can be created, or the path
     // names no key (empty, or a component that is "." or ".." or holds "/").
-    std::unique_ptr<StoreKey> open(StoreRoot root, const std::string& path) override;
+    std::unique_ptr<platform::StoreKey> open(platform::StoreRoot root, const std::string& path) override;
 
     // The file that holds the key, or nothing when the path names no key.
-    static std::optional<QString> keyFilePath(StoreRoot root, const std::string& path);
+    static std::optional<QString> keyFilePath(platform::StoreRoot root, const std::string& path);
 
 private:
     std::chrono::milliseconds lockWait_;
     std::shared_ptr<JsonDeferredChanges> deferred_ = std::make_shared<JsonDeferredChanges>();
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

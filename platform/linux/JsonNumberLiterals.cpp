@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -65,4 +65,4 @@ QHash<QString, bool> topLevelIntegerLiterals(const QByteArray& json) {
     return result;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

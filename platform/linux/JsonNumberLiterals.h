@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // QJsonDocument keeps a number such as 5.0 or 1e2 as the integer 5 or 100, so the
 // parsed value cannot tell whether the file held a whole number. This looks at the
@@ -14,4 +14,4 @@ namespace solvane::platform {
 // JSON object.
 QHash<QString, bool> topLevelIntegerLiterals(const QByteArray& json);
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

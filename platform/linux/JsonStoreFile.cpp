@@ -18,7 +18,7 @@
 #include "platform/linux/JsonStoreLock.h"
 #include "platform/linux/JsonUtf8Mending.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -206,4 +206,4 @@ JsonStoreFile::Publication JsonStoreFile::publish(const JsonStoreChanges& change
     return replaceWith(bytes) ? Publication::Published : Publication::Failed;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

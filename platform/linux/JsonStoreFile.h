@@ -9,7 +9,7 @@
 #include <QMap>
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // What a key's file holds when it is read.
 struct JsonStoreContent {
@@ -77,4 +77,4 @@ private:
     std::chrono::milliseconds lockWait_;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

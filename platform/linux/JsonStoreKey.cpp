@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -48,12 +48,12 @@ JsonStoreKey::~JsonStoreKey() {
 
 void JsonStoreKey::requireOpen() const {
     if (closed_)
-        throw StoreError("The settings key is already closed: " + file_.path().toStdString());
+        throw platform::StoreError("The settings key is already closed: " + file_.path().toStdString());
 }
 
 void JsonStoreKey::requireWritable() const {
     if (content_.state == JsonStoreContent::State::Unreadable || !canReplace(file_.path()))
-        throw StoreError("The settings file cannot be written: " + file_.path().toStdString());
+        throw platform::StoreError("The settings file cannot be written: " + file_.path().toStdString());
 }
 
 bool JsonStoreKey::valueExists(const std::string& name) {
@@ -72,7 +72,7 @@ QJsonValue JsonStoreKey::currentValue(const QString& name, const std::string& fo
     } else if (const auto stored = content_.values.constFind(name); stored != content_.values.constEnd()) {
         return stored.value();
     }
-    throw StoreError("The settings value " + name.toStdString() + " is missing; it cannot be read as " + forRead + ".");
+    throw platform::StoreError("The settings value " + name.toStdString() + " is missing; it cannot be read as " + forRead + ".");
 }
 
 std::int32_t JsonStoreKey::readInteger(const std::string& name) {
@@ -87,7 +87,7 @@ std::int32_t JsonStoreKey::readInteger(const std::string& name) {
         if (n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max())
             return static_cast<std::int32_t>(n);
     }
-    throw StoreError("The settings value " + name + " is not a 32-bit whole number.");
+    throw platform::StoreError("The settings value " + name + " is not a 32-bit whole number.");
 }
 
 bool JsonStoreKey::readFlag(const std::string& name) {
@@ -100,7 +100,7 @@ bool JsonStoreKey::readFlag(const std::string& name) {
 std::string JsonStoreKey::readText(const std::string& name) {
     const QJsonValue value = currentValue(toQString(name), "a text");
     if (!value.isString())
-        throw StoreError("The settings value " + name + " is not a text.");
+        throw platform::StoreError("The settings value " + name + " is not a text.");
     return value.toString().toStdString();
 }
 
@@ -133,4 +133,4 @@ void JsonStoreKey::close() {
     changes_.clear();
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

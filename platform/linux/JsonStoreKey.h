@@ -10,7 +10,7 @@
 #include "platform/KeyStore.h"
 #include "platform/linux/JsonStoreFile.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // For each key file, the changes that could not be published because a living process
 // held the file's lock for the whole wait. The next key opened on that file takes them
@@ -30,7 +30,7 @@ using JsonDeferredChanges = QHash<QString, JsonStoreChanges>;
 // A write on a key whose file cannot be written at all (folder gone or read-only,
 // read-only file, unreadable file) throws StoreError at once, so that a save stops
 // at its first write instead of running on to a silent loss.
-class JsonStoreKey final : public StoreKey {
+class JsonStoreKey final : public platform::StoreKey {
 public:
     JsonStoreKey(QString filePath, std::chrono::milliseconds lockWait, std::shared_ptr<JsonDeferredChanges> deferred);
     ~JsonStoreKey() override;
@@ -62,4 +62,4 @@ private:
     bool closed_ = false;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

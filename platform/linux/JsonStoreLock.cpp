@@ -18,7 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -152,4 +152,4 @@ void JsonStoreLock::unlock() {
         fallback_.unlock();
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

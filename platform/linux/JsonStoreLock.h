@@ -4,7 +4,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The lock a writer of a key's file holds while it reads, merges and replaces the file:
 // the file "<key file>.lock" with a kernel lock (flock) on it.
@@ -47,4 +47,4 @@ private:
     QLockFile fallback_;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

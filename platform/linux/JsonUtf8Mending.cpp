@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 QByteArray replaceInvalidUtf8InStrings(const QByteArray& json) {
     QByteArray result;
@@ -30,4 +30,4 @@ QByteArray replaceInvalidUtf8InStrings(const QByteArray& json) {
     return result;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -1,7 +1,7 @@
 #pragma once
 #include <QByteArray>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // QJsonDocument refuses a whole document for one string that is not valid UTF-8. This
 // returns the document with every byte sequence inside a string (a value or a member
@@ -10,4 +10,4 @@ namespace solvane::platform {
 // strings stay as they are, so a document that was no JSON before is none after.
 QByteArray replaceInvalidUtf8InStrings(const QByteArray& json);
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

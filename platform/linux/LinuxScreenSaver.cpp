@@ -5,7 +5,7 @@
 
 #include "platform/linux/X11ScreenSaverState.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -94,4 +94,4 @@ bool LinuxScreenSaver::isRunning() {
     return x11_->isOn().value_or(false);
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

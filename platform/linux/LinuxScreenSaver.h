@@ -8,7 +8,7 @@
 
 #include "platform/SystemServices.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 class X11ScreenSaverState;
 
@@ -18,7 +18,7 @@ class X11ScreenSaverState;
 // waits at most the given time, so the event loop is never held for long. Whether a
 // service runs is asked of the bus once; after that the bus reports its comings and
 // goings, so a showing on a desktop without such a service makes no bus call at all.
-class LinuxScreenSaver final : public ScreenSaver {
+class LinuxScreenSaver final : public platform::ScreenSaver {
 public:
     // Asks the user's session bus (create it after the application object).
     explicit LinuxScreenSaver(int busTimeoutMs = 200);
@@ -40,4 +40,4 @@ private:
     std::unique_ptr<X11ScreenSaverState> x11_;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

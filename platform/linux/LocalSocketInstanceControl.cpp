@@ -18,7 +18,7 @@
 #include "platform/linux/PrivateRuntimeFolder.h"
 #include "platform/linux/UnixSocket.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -214,4 +214,4 @@ void LocalSocketInstanceControl::closeIdleRequests() {
         idleTimer_.start(static_cast<int>(std::max<qint64>(requests_.front().deadline.remainingTime(), 0)));
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

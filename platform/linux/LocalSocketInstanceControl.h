@@ -12,7 +12,7 @@
 
 class QSocketNotifier;
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // Running instances of one user find each other through Unix-domain sockets named
 // "TfrmSlv17k30Main-<pid>-<random>" in the user's private runtime folder
@@ -25,7 +25,7 @@ namespace solvane::platform {
 // A restart hands the listening socket itself to the new process (it inherits the
 // descriptor), so the socket file stays reachable all through the restart and a quit
 // sent meanwhile waits in the socket's queue for the new instance.
-class LocalSocketInstanceControl final : public InstanceControl {
+class LocalSocketInstanceControl final : public platform::InstanceControl {
 public:
     LocalSocketInstanceControl();
     ~LocalSocketInstanceControl() override;
@@ -77,4 +77,4 @@ private:
     std::function<void()> onQuit_;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

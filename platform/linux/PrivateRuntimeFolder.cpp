@@ -10,7 +10,7 @@
 
 #include "platform/linux/XdgFolders.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 QString privateRuntimeFolder() {
     const QString runtime = xdgRuntimeDir();
@@ -28,4 +28,4 @@ QString privateRuntimeFolder() {
     return privateFolder ? folder : QString();
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

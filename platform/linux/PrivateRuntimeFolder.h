@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The folder where this user's running instances put their sockets:
 // $XDG_RUNTIME_DIR/solvane, or, without XDG_RUNTIME_DIR, "solvane-<uid>" in the temp
@@ -10,4 +10,4 @@ namespace solvane::platform {
 // to everyone else: a folder that another user could have planted is never used.
 QString privateRuntimeFolder();
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

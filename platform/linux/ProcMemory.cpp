@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 double ProcMemory::workingSetBytes() {
     // statm: total program size, then resident pages, then more counts, all in pages.
@@ -34,4 +34,4 @@ double ProcMemory::workingSetBytes() {
     return static_cast<double>(residentPages) * static_cast<double>(pageSize);
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

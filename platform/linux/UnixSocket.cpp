@@ -12,7 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -142,4 +142,4 @@ int takeInheritedListener(const QByteArray& folder, const QByteArray& prefix, QB
     return found;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -1,7 +1,7 @@
 #pragma once
 #include <QByteArray>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // Plain Unix-domain stream sockets for instance control. Paths are in the file
 // system's encoding. Every descriptor made here is non-blocking and closed on exec.
@@ -29,4 +29,4 @@ void leaveOpenAcrossExec(int descriptor);
 // stored in *path.
 int takeInheritedListener(const QByteArray& folder, const QByteArray& prefix, QByteArray* path);
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -5,7 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/scrnsaver.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -50,4 +50,4 @@ std::optional<bool> X11ScreenSaverState::isOn() {
     return on;
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

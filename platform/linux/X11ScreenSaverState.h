@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The X server's screen-saver state, through the MIT-SCREEN-SAVER extension on a
 // connection of its own to $DISPLAY. The connection is opened at the first query and
@@ -25,4 +25,4 @@ private:
     bool hasExtension_ = false;
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -10,7 +10,7 @@
 #include "platform/linux/DesktopEntryExec.h"
 #include "platform/linux/XdgFolders.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 QString XdgAutostartEntry::entryPath() { return xdgConfigHome() + QStringLiteral("/autostart/solvane.desktop"); }
 
@@ -57,4 +57,4 @@ void XdgAutostartEntry::remove() {
         throw std::runtime_error("Cannot remove " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -5,11 +5,11 @@
 
 #include "platform/AutostartEntry.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The log-on start entry of the XDG autostart rules: the desktop entry
 // $XDG_CONFIG_HOME/autostart/solvane.desktop, which the desktop runs at each log-on.
-class XdgAutostartEntry final : public AutostartEntry {
+class XdgAutostartEntry final : public platform::AutostartEntry {
 public:
     bool exists() override;
     // Writes the entry in one step; throws std::runtime_error when it cannot be written
@@ -27,4 +27,4 @@ public:
     static std::string entryText(const std::string& executablePath, const std::string& word);
 };
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -11,7 +11,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -68,4 +68,4 @@ QString xdgStateHome() { return fromEnvironmentOrHome("XDG_STATE_HOME", ".local/
 
 QString xdgRuntimeDir() { return absoluteFromEnvironment("XDG_RUNTIME_DIR"); }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The per-user and system folders of the XDG base-directory rules. A variable
 // that is unset, empty or not an absolute path counts as missing, and its
@@ -19,4 +19,4 @@ QString xdgStateHome();
 // $XDG_RUNTIME_DIR; empty when it is not set to an absolute path.
 QString xdgRuntimeDir();
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -10,7 +10,7 @@
 
 #include "platform/linux/XdgFolders.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 namespace {
 
@@ -124,4 +124,4 @@ bool XdgProgramFiles::writeAtomically(const std::string& path, const std::string
     return file.commit();
 }
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

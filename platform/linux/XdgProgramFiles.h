@@ -7,14 +7,14 @@
 
 #include "platform/ProgramFiles.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 
 // The program's files on Linux. Files that ship with the program (help, language
 // files) are looked for beside the executable first, then in <prefix>/share/solvane,
 // where <prefix> is the parent of the executable's folder (so /usr/bin/solvane finds
 // /usr/share/solvane). The font catalogue is per-user state in
 // $XDG_STATE_HOME/solvane.
-class XdgProgramFiles final : public ProgramFiles {
+class XdgProgramFiles final : public platform::ProgramFiles {
 public:
     // The running executable, from /proc/self/exe.
     XdgProgramFiles();
@@ -48,4 +48,4 @@ private:
 // The resolved path of the running executable; empty when /proc cannot tell.
 QString runningExecutablePath();
 
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -18,7 +18,7 @@ namespace solvane::contract {
 namespace {
 
 QString keyFile(platform::StoreRoot root, const std::string& path) {
-    const std::optional<QString> file = platform::JsonKeyStore::keyFilePath(root, path);
+    const std::optional<QString> file = linuxos::JsonKeyStore::keyFilePath(root, path);
     return file.value_or(QString());
 }
 
@@ -93,7 +93,7 @@ std::vector<std::string> splitExec(const std::string& value) {
 
 platform::KeyStore& JsonKeyStoreTraits::restartedStore() {
     service.reset();  // the program ends: everything it still holds is published
-    service = std::make_unique<platform::JsonKeyStore>();
+    service = std::make_unique<linuxos::JsonKeyStore>();
     return *service;
 }
 
@@ -118,7 +118,7 @@ void JsonKeyStoreTraits::makeUnwritable(platform::StoreRoot root, const std::str
     putFolderWithContent(keyFile(root, path));
 }
 
-LocalSocketInstanceControlTraits::LocalSocketInstanceControlTraits() { platform::testing::application(); }
+LocalSocketInstanceControlTraits::LocalSocketInstanceControlTraits() { linuxos::testing::application(); }
 
 void LocalSocketInstanceControlTraits::startOtherInstance() {
     others.push_back(std::make_unique<OtherInstance>());
@@ -130,7 +130,7 @@ void LocalSocketInstanceControlTraits::startOtherInstance() {
 }
 
 void LocalSocketInstanceControlTraits::letOthersAnswer(int answers) {
-    platform::testing::processEventsUntil([&] { return quitsAnsweredByOthers() >= answers; });
+    linuxos::testing::processEventsUntil([&] { return quitsAnsweredByOthers() >= answers; });
 }
 
 int LocalSocketInstanceControlTraits::quitsAnsweredByOthers() const {
@@ -139,13 +139,13 @@ int LocalSocketInstanceControlTraits::quitsAnsweredByOthers() const {
 }
 
 bool LocalSocketInstanceControlTraits::requestQuitFromAnotherInstance() {
-    platform::LocalSocketInstanceControl starting;
+    linuxos::LocalSocketInstanceControl starting;
     return starting.quitAnotherInstance();
 }
 
 void LocalSocketInstanceControlTraits::processOwnEvents() {
     // Long enough for a connection that was made to be seen by the event loop.
-    platform::testing::processEventsUntil([] { return false; }, std::chrono::milliseconds(50));
+    linuxos::testing::processEventsUntil([] { return false; }, std::chrono::milliseconds(50));
 }
 
 std::string XdgProgramFilesTraits::scratchPath(const std::string& relative) const {
@@ -165,7 +165,7 @@ void XdgProgramFilesTraits::blockFolder(const std::string& relative) {
 }
 
 std::optional<std::vector<std::string>> XdgAutostartEntryTraits::commandRunAtLogOn() const {
-    QFile file(platform::XdgAutostartEntry::entryPath());
+    QFile file(linuxos::XdgAutostartEntry::entryPath());
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     for (const QByteArray& line : file.readAll().split('\n')) {
@@ -178,7 +178,7 @@ std::optional<std::vector<std::string>> XdgAutostartEntryTraits::commandRunAtLog
 void XdgAutostartEntryTraits::blockEntries() { putPlainFile(xdg.path("config/autostart")); }
 
 void XdgAutostartEntryTraits::makeEntryUnremovable() {
-    putFolderWithContent(platform::XdgAutostartEntry::entryPath());
+    putFolderWithContent(linuxos::XdgAutostartEntry::entryPath());
 }
 
 }  // namespace solvane::contract

@@ -17,8 +17,8 @@
 namespace solvane::contract {
 
 struct JsonKeyStoreTraits {
-    platform::testing::TempXdgEnvironment xdg;
-    std::unique_ptr<platform::JsonKeyStore> service = std::make_unique<platform::JsonKeyStore>();
+    linuxos::testing::TempXdgEnvironment xdg;
+    std::unique_ptr<linuxos::JsonKeyStore> service = std::make_unique<linuxos::JsonKeyStore>();
 
     platform::KeyStore& store() { return *service; }
     // A new store on the same folders, as the program's next run makes it.
@@ -35,13 +35,13 @@ struct LocalSocketInstanceControlTraits {
     LocalSocketInstanceControlTraits();
 
     // The runtime folder must outlive every instance, which remove their sockets as they go.
-    platform::testing::TempXdgEnvironment xdg;
-    platform::LocalSocketInstanceControl service;
+    linuxos::testing::TempXdgEnvironment xdg;
+    linuxos::LocalSocketInstanceControl service;
 
     // Another running instance of this user: it ends (withdraws) when asked to quit,
     // from its event loop, which is this process's.
     struct OtherInstance {
-        platform::LocalSocketInstanceControl control;
+        linuxos::LocalSocketInstanceControl control;
         int quits = 0;
     };
     std::vector<std::unique_ptr<OtherInstance>> others;
@@ -55,8 +55,8 @@ struct LocalSocketInstanceControlTraits {
 };
 
 struct XdgProgramFilesTraits {
-    platform::testing::TempXdgEnvironment xdg;
-    platform::XdgProgramFiles service{xdg.path("install/bin/solvane").toStdString()};
+    linuxos::testing::TempXdgEnvironment xdg;
+    linuxos::XdgProgramFiles service{xdg.path("install/bin/solvane").toStdString()};
 
     platform::ProgramFiles& files() { return service; }
     std::string scratchPath(const std::string& relative) const;
@@ -66,8 +66,8 @@ struct XdgProgramFilesTraits {
 };
 
 struct XdgAutostartEntryTraits {
-    platform::testing::TempXdgEnvironment xdg;
-    platform::XdgAutostartEntry service;
+    linuxos::testing::TempXdgEnvironment xdg;
+    linuxos::XdgAutostartEntry service;
 
     platform::AutostartEntry& entry() { return service; }
     // The Exec line of the desktop entry, taken apart by the desktop entry rules.
@@ -79,7 +79,7 @@ struct XdgAutostartEntryTraits {
 };
 
 struct IconvTextConverterTraits {
-    platform::IconvTextConverter service;
+    linuxos::IconvTextConverter service;
 
     platform::TextConverter& converter() { return service; }
 };

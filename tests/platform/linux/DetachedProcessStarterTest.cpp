@@ -9,7 +9,7 @@
 
 #include "TempXdgEnvironment.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 TEST(DetachedProcessStarterTest, PassesEachArgumentAsItIsWithoutAShell) {
@@ -32,4 +32,4 @@ TEST(DetachedProcessStarterTest, PassesEachArgumentAsItIsWithoutAShell) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

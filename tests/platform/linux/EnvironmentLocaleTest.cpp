@@ -4,7 +4,7 @@
 
 #include "TempXdgEnvironment.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 using Languages = std::vector<std::string>;
@@ -48,4 +48,4 @@ TEST(EnvironmentLocaleTest, ReadsTheLanguagesAsGettextDoes) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -6,7 +6,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 
-namespace solvane::platform::testing {
+namespace solvane::linuxos::testing {
 
 // The process's application object, created at the first call and kept to the end.
 inline QCoreApplication& application() {
@@ -38,4 +38,4 @@ inline void processPendingEvents() {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-}  // namespace solvane::platform::testing
+}  // namespace solvane::linuxos::testing

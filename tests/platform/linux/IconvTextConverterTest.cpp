@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 TEST(IconvTextConverterTest, ConvertsTheCodePagesOfTheLanguageFiles) {
@@ -69,4 +69,4 @@ TEST(IconvTextConverterTest, RandomBytesNeverBreakTheConversion) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

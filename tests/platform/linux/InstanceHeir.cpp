@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     if (argc != 2)
         return 2;
-    solvane::platform::LocalSocketInstanceControl instance;
+    solvane::linuxos::LocalSocketInstanceControl instance;
     bool quit = false;
     instance.announce([&quit] {
         quit = true;

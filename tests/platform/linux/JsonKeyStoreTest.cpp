@@ -18,10 +18,13 @@
 
 #include "TempXdgEnvironment.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 using namespace std::chrono_literals;
+using platform::StoreError;
+using platform::StoreKey;
+using platform::StoreRoot;
 
 const std::string programKey = "Software\\Marwick\\Marwick's Solvane";
 
@@ -501,4 +504,4 @@ TEST_F(JsonKeyStoreTest, AClosedKeyRefusesFurtherUse) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -9,7 +9,7 @@
 
 #include "TempXdgEnvironment.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 TEST(JsonMachineKeyReadTest, LookingUpTheInstallerLanguageAsRootCreatesNothing) {
@@ -43,4 +43,4 @@ TEST(JsonMachineKeyReadTest, LookingUpTheInstallerLanguageAsRootCreatesNothing) 
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -17,7 +17,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 class JsonSettingsLoadTest : public ::testing::Test {
@@ -41,10 +41,10 @@ protected:
     testing::TempXdgEnvironment xdg;
     fake::FakePlatform fake;
     JsonKeyStore store;
-    Platform services{fake.loop,      fake.loop,      store,           fake.monitors, fake.fonts, fake.screenSaver,
-                      fake.memory,    fake.processes, fake.shell,      fake.instances, fake.files, fake.autostart,
-                      fake.errors,    fake.clock,     fake.windows,    fake.text,
-                      fake.locale};
+    platform::Platform services{fake.loop,      fake.loop,      store,           fake.monitors, fake.fonts, fake.screenSaver,
+                                fake.memory,    fake.processes, fake.shell,      fake.instances, fake.files, fake.autostart,
+                                fake.errors,    fake.clock,     fake.windows,    fake.text,
+                                fake.locale};
     Program program{services, CommandLine{}};
 };
 
@@ -143,4 +143,4 @@ TEST_F(JsonSettingsLoadTest, AnEmptyLockFileLeftBehindDoesNotHoldUpTheSave) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -10,7 +10,7 @@
 #include "TempXdgEnvironment.h"
 #include "platform/linux/JsonKeyStore.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 constexpr int rounds = 150;
@@ -39,7 +39,7 @@ TEST(JsonStoreConcurrencyTest, TwoProcessesSavingAtOnceNeverLeaveAnUnreadableFil
             ASSERT_TRUE(document.isObject());
             ++reads;
         }
-        store.open(StoreRoot::CurrentUser, "Software\\Marwick\\Marwick's Solvane")->valueExists("Last");
+        store.open(platform::StoreRoot::CurrentUser, "Software\\Marwick\\Marwick's Solvane")->valueExists("Last");
         first.waitForFinished(1);
         second.waitForFinished(1);
     }
@@ -51,7 +51,7 @@ TEST(JsonStoreConcurrencyTest, TwoProcessesSavingAtOnceNeverLeaveAnUnreadableFil
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_GT(reads, 0);
 
-    auto key = store.open(StoreRoot::CurrentUser, "Software\\Marwick\\Marwick's Solvane");
+    auto key = store.open(platform::StoreRoot::CurrentUser, "Software\\Marwick\\Marwick's Solvane");
     ASSERT_NE(key, nullptr);
     for (const std::string tag : {"a", "b"}) {
         ASSERT_TRUE(key->valueExists(tag + "-count"));
@@ -70,4 +70,4 @@ TEST(JsonStoreConcurrencyTest, TwoProcessesSavingAtOnceNeverLeaveAnUnreadableFil
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -22,11 +22,11 @@
 #include "TempXdgEnvironment.h"
 #include "platform/linux/JsonKeyStore.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
-using testing::generationOf;
-using testing::saveGeneration;
+using platform::testing::generationOf;
+using platform::testing::saveGeneration;
 
 int killRounds() {
     bool ok = false;
@@ -111,4 +111,4 @@ TEST_F(JsonStoreKillTest, ASaveKilledAtAnyMomentLeavesOneWholeSaveAndHoldsUpNoLa
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

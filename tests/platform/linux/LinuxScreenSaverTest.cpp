@@ -20,7 +20,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/scrnsaver.h>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 // A screen-saver service on a private bus. It answers GetActive from a thread of its
@@ -196,4 +196,4 @@ TEST(LinuxScreenSaverX11Test, WithoutABusTheXServersScreenSaverStateCounts) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -22,7 +22,7 @@
 #include "TempXdgEnvironment.h"
 #include "platform/linux/PrivateRuntimeFolder.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 QStringList socketFiles(const QString& folder) {
@@ -299,4 +299,4 @@ TEST(PrivateRuntimeFolderTest, IsUsedOnlyWhenPrivateToThisUser) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 TEST(ProcMemoryTest, ReadingIsPositiveAndGrowsWithTouchedMemory) {
@@ -25,4 +25,4 @@ TEST(ProcMemoryTest, ReadingIsPositiveAndGrowsWithTouchedMemory) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

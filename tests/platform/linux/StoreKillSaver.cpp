@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
-    solvane::platform::JsonKeyStore store;
+    solvane::linuxos::JsonKeyStore store;
     for (std::int32_t generation = std::atoi(argv[1]);; ++generation) {
         solvane::platform::testing::saveGeneration(store, generation);
         if (generation == std::atoi(argv[1])) {

@@ -6,7 +6,7 @@
 #include "settings/LanguageSetup.h"
 
 int main() {
-    solvane::platform::JsonKeyStore store;
+    solvane::linuxos::JsonKeyStore store;
     std::printf("%d\n", static_cast<int>(solvane::findInstallerLanguage(store)));
     return 0;
 }

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         return 2;
     const std::string tag = argv[1];
     const int rounds = std::atoi(argv[2]);
-    solvane::platform::JsonKeyStore store;
+    solvane::linuxos::JsonKeyStore store;
     for (int round = 0; round < rounds; ++round) {
         auto key = store.open(solvane::platform::StoreRoot::CurrentUser, "Software\\Marwick\\Marwick's Solvane");
         if (!key)

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace solvane::platform::testing {
+namespace solvane::linuxos::testing {
 
 // Sets environment variables for the life of the object and puts the old values back.
 class ScopedEnvironment {
@@ -67,4 +67,4 @@ private:
     ScopedEnvironment environment_;
 };
 
-}  // namespace solvane::platform::testing
+}  // namespace solvane::linuxos::testing

@@ -11,7 +11,7 @@
 #include "TempXdgEnvironment.h"
 #include "platform/linux/DesktopEntryExec.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 class XdgAutostartEntryTest : public ::testing::Test {
@@ -113,4 +113,4 @@ TEST_F(XdgAutostartEntryTest, AnEntryThatCannotBeRemovedThrows) {
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -7,7 +7,7 @@
 
 #include "TempXdgEnvironment.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 QString homeFromPasswordDatabase() {
@@ -35,4 +35,4 @@ TEST(XdgFoldersTest, WithoutAUsableHomeVariableTheFoldersAreBelowTheHomeOfThePas
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

@@ -10,7 +10,7 @@
 
 #include "TempXdgEnvironment.h"
 
-namespace solvane::platform {
+namespace solvane::linuxos {
 namespace {
 
 class XdgProgramFilesTest : public ::testing::Test {
@@ -123,4 +123,4 @@ TEST_F(XdgProgramFilesTest, WriteAtomicallyReplacesTheWholeFileOrReportsFailure)
 }
 
 }  // namespace
-}  // namespace solvane::platform
+}  // namespace solvane::linuxos

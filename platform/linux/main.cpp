@@ -1,5 +1,6 @@
-// The solvane executable: the Qt application with every platform service, handed
-// to the program's entry. A start that creates no window runs without a display.
+// The solvane executable on Linux: checks that the X display can be reached, sets up
+// the Qt application and hands the Linux services to the program's entry. A start that
+// creates no window runs without a display.
 #include <QApplication>
 #include <QByteArray>
 #include <QStringList>
@@ -10,24 +11,7 @@
 #include <vector>
 
 #include "app/ProgramEntry.h"
-#include "platform/Platform.h"
-#include "platform/linux/DetachedProcessStarter.h"
-#include "platform/linux/EnvironmentLocale.h"
-#include "platform/linux/IconvTextConverter.h"
-#include "platform/linux/JsonKeyStore.h"
-#include "platform/linux/LinuxScreenSaver.h"
-#include "platform/linux/LocalSocketInstanceControl.h"
-#include "platform/linux/ProcMemory.h"
-#include "platform/linux/XdgAutostartEntry.h"
-#include "platform/linux/XdgProgramFiles.h"
-#include "platform/qt/QtErrorReporter.h"
-#include "platform/qt/QtEventLoop.h"
-#include "platform/qt/QtFonts.h"
-#include "platform/qt/QtMonitors.h"
-#include "platform/qt/QtShellOpener.h"
-#include "platform/qt/QtTimerService.h"
-#include "platform/qt/QtWindowSystem.h"
-#include "platform/qt/SteadyClock.h"
+#include "platform/linux/LinuxServices.h"
 
 #include <X11/Xlib.h>
 
@@ -122,25 +106,6 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(qEnvironmentVariableIsSet("SOLVANE_DEBUG") ? previousHandler : quietMessageHandler);
     if (needsDisplay) QApplication::setQuitOnLastWindowClosed(false);
 
-    qt::QtEventLoop loop;
-    qt::QtTimerService timers;
-    platform::JsonKeyStore store;
-    qt::QtMonitors monitors;
-    qt::QtFonts fonts;
-    platform::LinuxScreenSaver screenSaver;
-    platform::ProcMemory memory;
-    platform::DetachedProcessStarter processes;
-    qt::QtShellOpener shell;
-    platform::LocalSocketInstanceControl instances;
-    platform::XdgProgramFiles files;
-    platform::XdgAutostartEntry autostart;
-    qt::QtErrorReporter errors;
-    qt::SteadyClock clock;
-    qt::QtWindowSystem windows;
-    platform::IconvTextConverter text;
-    platform::EnvironmentLocale locale;
-
-    platform::Platform services{loop,      timers,    store, monitors,  fonts,  screenSaver, memory, processes,
-                                shell,     instances, files, autostart, errors, clock,       windows, text, locale};
-    return runProgram(services, CommandLine::fromArguments(programArguments()));
+    linuxos::LinuxServices services;
+    return runProgram(services.platform(), CommandLine::fromArguments(programArguments()));
 }
