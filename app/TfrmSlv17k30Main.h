@@ -11,7 +11,8 @@ namespace solvane {
 class Program;
 
 // The invisible main window: owner of the tray icon, the tray menu, the start-up
-// tick and the counters of a run of several affirmations.
+// tick and the counters of a run of several affirmations. Its class name is also
+// the identity of a running instance: a second start finds the first by it.
 class TfrmSlv17k30Main {
 public:
     explicit TfrmSlv17k30Main(Program& program);
@@ -30,19 +31,20 @@ public:
 
     TTrayIcon TrayIcon1;
 
-    // The tray menu, top to bottom.
-    MenuItem StartStopp1{&notifier};
+    // The tray menu, top to bottom. The items keep their German, numbered names;
+    // N1, N2 and N3 are the separator lines.
+    MenuItem StartStopp1{&notifier};       // "Start" / "Stop" the display cycle
     MenuItem N1{&notifier};
-    MenuItem Affirmationen1{&notifier};
-    MenuItem FarbeSchrift1{&notifier};
-    MenuItem Anzeige1{&notifier};
+    MenuItem Affirmationen1{&notifier};    // opens the dialog's Affirmations page
+    MenuItem FarbeSchrift1{&notifier};     // "Font & Color" page ("colour, font")
+    MenuItem Anzeige1{&notifier};          // "Display" page
     MenuItem N3{&notifier};
-    MenuItem Hilfe1{&notifier};
-    MenuItem OnlineTutorials1{&notifier};
-    MenuItem About1{&notifier};
+    MenuItem Hilfe1{&notifier};            // the help ("help")
+    MenuItem OnlineTutorials1{&notifier};  // the tutorials web page
+    MenuItem About1{&notifier};            // the About page
     MenuItem N2{&notifier};
-    MenuItem Verstecken1{&notifier};
-    MenuItem Beenden1{&notifier};
+    MenuItem Verstecken1{&notifier};       // hides the tray icon ("hide")
+    MenuItem Beenden1{&notifier};          // ends the program ("quit")
 
     // The menu is mirrored for a language written from right to left.
     bool rightToLeft() const;

@@ -85,6 +85,9 @@ public:
     Label Label13{&notifier};        // "Count: "
     EditField Edit8{&notifier};      // count of a run, kept as text
 
+    // The time and count fields check some of their rules only when they are left
+    // (the ...Exit handlers: a pause under the minimum, a count under 2), so that a
+    // value can be typed digit by digit; the ...Change handlers follow every edit.
     void cbAutorunClick();
     void Edit1Click();
     void Edit1Exit();
@@ -108,6 +111,8 @@ public:
     // --- Font & Color page ---
     std::string GroupBoxPreviewCaption = " Preview  ";
     std::string GroupBoxFontCaption = " Font  ";
+    // German also in the English interface, as the dialog was designed; a language
+    // file replaces it.
     std::string GroupBoxColoursCaption = " Farben  ";
     Shape Shape2{&notifier};  // preview backdrop
     Label Label11{&notifier};  // preview shadow copy
