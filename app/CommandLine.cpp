@@ -40,7 +40,7 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine) {
 
 CommandLine CommandLine::fromArguments(const std::vector<std::string>& arguments) {
     CommandLine line;
-    if (arguments.size() > 0) line.word1 = arguments[0];
+    if (!arguments.empty()) line.word1 = arguments[0];
     if (arguments.size() > 1) line.word2 = arguments[1];
     if (arguments.size() > 2) line.word3 = arguments[2];
     return line;

@@ -19,7 +19,7 @@ class Program {
 public:
     static constexpr const char* ApplicationTitle = "Solvane Premium";
 
-    Program(platform::Platform& platform, CommandLine words);
+    Program(platform::Platform& platformServices, CommandLine commandLine);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

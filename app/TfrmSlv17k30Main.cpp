@@ -77,11 +77,7 @@ bool TfrmSlv17k30Main::running() const { return StartStopp1.caption() == program
 void TfrmSlv17k30Main::Timer2Timer() {
     Timer2.setEnabled(false);
     const CommandLine& words = program_.words;
-    if (asciiLower(words.word1) == "hide") {
-        TrayIcon1.setActive(false);
-    } else if (asciiLower(words.word2) == "hide") {
-        TrayIcon1.setActive(false);
-    }
+    if (asciiLower(words.word1) == "hide" || asciiLower(words.word2) == "hide") TrayIcon1.setActive(false);
     if (words.word1 == "reload") ResumeAfterRestart(program_);
     const auto count = parseInteger(words.word3);
     if (!program_.settings().StartWithPause() && (!count || *count <= 0)) {

@@ -61,7 +61,7 @@ void TfrmHint::compose() {
 std::string TfrmHint::takeText(const Settings& settings, const std::vector<Rect>& monitors) {
     // Only what a monitor can show of a long text is measured, laid out and drawn: a
     // pasted book costs no more than a line across the widest monitor.
-    const std::string text = cutCaption(settings.EinzelAffirmation(), longestVisibleLine(widestMonitor(monitors)));
+    std::string text = cutCaption(settings.EinzelAffirmation(), longestVisibleLine(widestMonitor(monitors)));
     Label1.setCaption(text);
     return text;
 }

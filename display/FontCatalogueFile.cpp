@@ -6,7 +6,7 @@ namespace solvane {
 
 namespace {
 // Far more than any installation's font list; a larger file is not a catalogue.
-constexpr std::size_t MaximumCatalogueFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t MaximumCatalogueFileBytes = std::size_t{4} * 1024 * 1024;
 }  // namespace
 
 FontCatalogue::RebuildSource TfrmHint::rebuildSource() {

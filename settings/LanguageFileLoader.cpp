@@ -79,7 +79,7 @@ private:
 // of the file is held at a time.
 std::optional<std::vector<std::string>> readLines(platform::ProgramFiles& files, const std::string& path,
                                                   std::size_t wanted) {
-    constexpr std::size_t PieceBytes = 64 * 1024;
+    constexpr std::size_t PieceBytes = std::size_t{64} * 1024;
     LineCollector collector(wanted);
     std::size_t offset = 0;
     bool fileEnded = false;

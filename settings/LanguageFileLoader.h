@@ -14,10 +14,10 @@ class TextConverter;
 // A real language file is a few kilobytes; a huge or binary one must neither stall nor
 // exhaust the program. So a file is read a piece at a time, a line longer than this
 // is skipped (its place reads "#", like a missing line) and the next one read...
-inline constexpr std::size_t LanguageLineLimit = 64 * 1024;
+inline constexpr std::size_t LanguageLineLimit = std::size_t{64} * 1024;
 // ...and nothing beyond this many bytes is looked at; a line that runs past it is
 // cut there and dropped.
-inline constexpr std::size_t LanguageFileScanLimit = 16 * 1024 * 1024;
+inline constexpr std::size_t LanguageFileScanLimit = std::size_t{16} * 1024 * 1024;
 // A loaded table has exactly this many lines: missing ones read "#", more are dropped.
 inline constexpr std::size_t LanguageTableLines = 99;
 

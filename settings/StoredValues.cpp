@@ -18,7 +18,7 @@ std::string StoredValues::text(const std::string& name, const std::string& fallb
 
 SettingValue StoredValues::read(const StoredSetting& setting, const UiTexts& texts) {
     const std::string name(setting.name);
-    const SettingValue fallback = defaultValue(setting, texts);
+    SettingValue fallback = defaultValue(setting, texts);
     switch (setting.type) {
     case StoredType::Integer: return integer(name, std::get<std::int32_t>(fallback));
     case StoredType::Flag: return flag(name, std::get<std::int32_t>(fallback) != 0) ? 1 : 0;

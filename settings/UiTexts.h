@@ -8,7 +8,8 @@ class ProgramFiles;
 }
 
 // The web addresses of the maker's pages, one set per interface language.
-struct WebPages {
+// (clang-tidy takes the copy of the array member for a reserved name.)
+struct WebPages {  // NOLINT(bugprone-reserved-identifier)
     std::string ProductPage;
     std::string TutorialPage;
     std::string GratitudePage;

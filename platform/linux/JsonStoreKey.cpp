@@ -104,10 +104,10 @@ std::string JsonStoreKey::readText(const std::string& name) {
     return value.toString().toStdString();
 }
 
-void JsonStoreKey::change(const std::string& name, std::optional<QJsonValue> value) {
+void JsonStoreKey::change(const std::string& name, const std::optional<QJsonValue>& value) {
     requireOpen();
     requireWritable();
-    changes_.insert(toQString(name), std::move(value));
+    changes_.insert(toQString(name), value);
 }
 
 void JsonStoreKey::writeInteger(const std::string& name, std::int32_t value) {

@@ -51,7 +51,7 @@ public:
 
 private:
     QJsonValue currentValue(const QString& name, const std::string& forRead);
-    void change(const std::string& name, std::optional<QJsonValue> value);
+    void change(const std::string& name, const std::optional<QJsonValue>& value);
     void requireOpen() const;
     void requireWritable() const;
 

@@ -36,7 +36,7 @@ QString homeFromPasswordDatabase() {
 }
 
 QString fromEnvironmentOrHome(const char* variable, const char* belowHome) {
-    const QString value = absoluteFromEnvironment(variable);
+    QString value = absoluteFromEnvironment(variable);
     if (!value.isEmpty())
         return value;
     return QDir::cleanPath(homeFolder() + QLatin1Char('/') + QLatin1String(belowHome));
@@ -46,7 +46,7 @@ QString fromEnvironmentOrHome(const char* variable, const char* belowHome) {
 
 QString homeFolder() {
     // QDir::homePath() falls back to "/" without HOME, which would put the settings in /.config.
-    const QString home = absoluteFromEnvironment("HOME");
+    QString home = absoluteFromEnvironment("HOME");
     if (!home.isEmpty())
         return home;
     const QString fromDatabase = homeFromPasswordDatabase();

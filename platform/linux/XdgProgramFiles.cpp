@@ -22,7 +22,7 @@ bool isRegularFile(const QString& path) { return !path.isEmpty() && QFileInfo(pa
 
 QString runningExecutablePath() {
     const QString self = QStringLiteral("/proc/self/exe");
-    const QString resolved = QFileInfo(self).canonicalFilePath();
+    QString resolved = QFileInfo(self).canonicalFilePath();
     if (!resolved.isEmpty())
         return resolved;
     // The binary was replaced or deleted while running: the link still names its path.
@@ -35,7 +35,7 @@ QString runningExecutablePath() {
 
 XdgProgramFiles::XdgProgramFiles() : executable_(runningExecutablePath()) {}
 
-XdgProgramFiles::XdgProgramFiles(std::string executablePath) : executable_(toQString(executablePath)) {}
+XdgProgramFiles::XdgProgramFiles(const std::string& executablePath) : executable_(toQString(executablePath)) {}
 
 std::string XdgProgramFiles::executablePath() { return executable_.toStdString(); }
 
@@ -45,8 +45,8 @@ std::string XdgProgramFiles::fontListPath() {
 
 QString XdgProgramFiles::besideOrShared(const QString& fileName, bool mustExist, bool* found) const {
     const QFileInfo executable(executable_);
-    const QString beside = executable.absolutePath() + QLatin1Char('/') + fileName;
-    const QString shared = QDir::cleanPath(executable.absolutePath() + QStringLiteral("/../share/solvane/") + fileName);
+    QString beside = executable.absolutePath() + QLatin1Char('/') + fileName;
+    QString shared = QDir::cleanPath(executable.absolutePath() + QStringLiteral("/../share/solvane/") + fileName);
     *found = true;
     if (isRegularFile(beside))
         return beside;

@@ -19,7 +19,7 @@ public:
     // The running executable, from /proc/self/exe.
     XdgProgramFiles();
     // An executable path given explicitly: for tests, or a program that was moved.
-    explicit XdgProgramFiles(std::string executablePath);
+    explicit XdgProgramFiles(const std::string& executablePath);
 
     std::string executablePath() override;
     std::string fontListPath() override;

@@ -9,7 +9,7 @@ namespace solvane::qt {
 QUrl urlForTarget(const std::string& target) {
     const QString text = toQString(target);
     if (!text.startsWith(u'/')) {
-        const QUrl url(text, QUrl::StrictMode);
+        QUrl url(text, QUrl::StrictMode);
         if (url.isValid() && !url.scheme().isEmpty()) return url;
     }
     return QUrl::fromLocalFile(text);

@@ -3,7 +3,7 @@
 #include <optional>
 
 class QWidget;
-typedef struct _XDisplay Display;  // Xlib's connection type
+typedef struct _XDisplay Display;  // NOLINT(bugprone-reserved-identifier): Xlib's connection type
 
 namespace solvane::qt::x11 {
 
