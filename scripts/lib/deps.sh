@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # The Debian packages Solvane needs, and the step that installs the missing ones.
-# Sourced by scripts/run, scripts/test, scripts/package, scripts/check-package and
-# scripts/fuzz; keep the lists here and nowhere else.
+# Sourced by scripts/run, scripts/test, scripts/package, scripts/check-package,
+# scripts/check-code and scripts/fuzz; keep the lists here and nowhere else.
 
 # Compiler, build tools and libraries for the program and its unit tests.
 SOLVANE_BUILD_PACKAGES=(
@@ -40,6 +40,11 @@ SOLVANE_PACKAGING_PACKAGES=(
 # and llvm-symbolizer for readable stack traces.
 SOLVANE_FUZZ_PACKAGES=(
   clang libclang-rt-dev llvm
+)
+
+# The code checks (scripts/check-code): the formatter and the static analyser.
+SOLVANE_CHECK_PACKAGES=(
+  clang-format clang-tidy
 )
 
 # Prints the packages among the arguments that are not installed.
