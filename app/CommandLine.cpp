@@ -46,9 +46,7 @@ CommandLine CommandLine::fromArguments(const std::vector<std::string>& arguments
     return line;
 }
 
-CommandLine CommandLine::parse(const std::string& commandLine) {
-    return fromArguments(splitCommandLine(commandLine));
-}
+CommandLine CommandLine::parse(const std::string& commandLine) { return fromArguments(splitCommandLine(commandLine)); }
 
 std::optional<std::int32_t> parseInteger(const std::string& text) {
     std::size_t pos = 0;
@@ -69,7 +67,8 @@ std::optional<std::int32_t> parseInteger(const std::string& text) {
     if (pos >= text.size()) return std::nullopt;
     std::int64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
-        const int digit = base == 16 ? hexDigit(text[pos]) : (std::isdigit(static_cast<unsigned char>(text[pos])) ? text[pos] - '0' : -1);
+        const int digit = base == 16 ? hexDigit(text[pos])
+                                     : (std::isdigit(static_cast<unsigned char>(text[pos])) ? text[pos] - '0' : -1);
         if (digit < 0) return std::nullopt;
         magnitude = magnitude * base + digit;
         if (magnitude > 2147483648LL) return std::nullopt;

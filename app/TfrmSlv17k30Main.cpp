@@ -52,7 +52,9 @@ void TfrmSlv17k30Main::FormCreate() {
     TrayIcon1.setIcon(platform::TrayImage::Running);
     TrayIcon1.setToolTip("Left-Click: Stop / Right-Click: Menu");
     TrayIcon1.OnClick = [this] { program_.guarded([this] { StartStopp1Click(); }); };
-    TrayIcon1.OnRightClick = [this](Point cursor) { program_.guarded([this, cursor] { TrayIcon1RightClick(cursor); }); };
+    TrayIcon1.OnRightClick = [this](Point cursor) {
+        program_.guarded([this, cursor] { TrayIcon1RightClick(cursor); });
+    };
 
     // Another instance that starts ends this one without its close handler: nothing is saved.
     program_.platform.instances.announce([this] { program_.terminate(0); });

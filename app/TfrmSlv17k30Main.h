@@ -33,18 +33,18 @@ public:
 
     // The tray menu, top to bottom. The items keep their German, numbered names;
     // N1, N2 and N3 are the separator lines.
-    MenuItem StartStopp1{&notifier};       // "Start" / "Stop" the display cycle
+    MenuItem StartStopp1{&notifier};  // "Start" / "Stop" the display cycle
     MenuItem N1{&notifier};
-    MenuItem Affirmationen1{&notifier};    // opens the dialog's Affirmations page
-    MenuItem FarbeSchrift1{&notifier};     // "Font & Color" page ("colour, font")
-    MenuItem Anzeige1{&notifier};          // "Display" page
+    MenuItem Affirmationen1{&notifier};  // opens the dialog's Affirmations page
+    MenuItem FarbeSchrift1{&notifier};   // "Font & Color" page ("colour, font")
+    MenuItem Anzeige1{&notifier};        // "Display" page
     MenuItem N3{&notifier};
     MenuItem Hilfe1{&notifier};            // the help ("help")
     MenuItem OnlineTutorials1{&notifier};  // the tutorials web page
     MenuItem About1{&notifier};            // the About page
     MenuItem N2{&notifier};
-    MenuItem Verstecken1{&notifier};       // hides the tray icon ("hide")
-    MenuItem Beenden1{&notifier};          // ends the program ("quit")
+    MenuItem Verstecken1{&notifier};  // hides the tray icon ("hide")
+    MenuItem Beenden1{&notifier};     // ends the program ("quit")
 
     // The menu is mirrored for a language written from right to left.
     bool rightToLeft() const;

@@ -15,7 +15,8 @@ void TfrmSlv17k30Main::StartStopp1Click() {
     TfrmConfig& config = program_.config();
     TfrmHint& hint = program_.hint();
     RemainingInRun = 0;
-    const bool start = StartStopp1.caption() != program_.texts.MenuStop && !hint.DisplayTimer.enabled() && !hint.visible();
+    const bool start =
+        StartStopp1.caption() != program_.texts.MenuStop && !hint.DisplayTimer.enabled() && !hint.visible();
     config.PauseTimer.setEnabled(start);
     program_.platform.loop.processPendingEvents();
     hint.DisplayTimer.setInterval(CutDisplayMs);

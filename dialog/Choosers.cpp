@@ -18,8 +18,9 @@ void takeShape(FontSpec& target, const FontSpec& chosen) {
 void TfrmConfig::Button6Click() {
     if (!view_) return;
     LabelToSaveFontWhileDialogIsOpen = Label1.font();
-    const auto chosen = view_->chooseFont(FontDialog1Font, FontDialog1Show(),
-                                          [this](const FontSpec& font) { program_.guarded([&] { FontDialog1Apply(font); }); });
+    const auto chosen = view_->chooseFont(FontDialog1Font, FontDialog1Show(), [this](const FontSpec& font) {
+        program_.guarded([&] { FontDialog1Apply(font); });
+    });
     if (chosen) {
         takeShape(FontDialog1Font, *chosen);
         FontSpec font = Label1.font();

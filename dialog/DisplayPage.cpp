@@ -37,7 +37,8 @@ void TfrmConfig::showDisplayTime() {
 }
 
 void TfrmConfig::setDisplayBar(std::int64_t milliseconds) {
-    tbAnzeige.setPosition(static_cast<int>(std::clamp<std::int64_t>(milliseconds, tbAnzeige.minimum(), tbAnzeige.maximum())));
+    tbAnzeige.setPosition(
+        static_cast<int>(std::clamp<std::int64_t>(milliseconds, tbAnzeige.minimum(), tbAnzeige.maximum())));
 }
 
 void TfrmConfig::Edit4Change() {
@@ -75,12 +76,13 @@ void TfrmConfig::showPause() {
 }
 
 void TfrmConfig::setPauseBar(std::int64_t seconds) {
-    tbAnzeigeIntervall.setPosition(
-        static_cast<int>(std::clamp<std::int64_t>(seconds, tbAnzeigeIntervall.minimum(), tbAnzeigeIntervall.maximum())));
+    tbAnzeigeIntervall.setPosition(static_cast<int>(
+        std::clamp<std::int64_t>(seconds, tbAnzeigeIntervall.minimum(), tbAnzeigeIntervall.maximum())));
 }
 
 void TfrmConfig::applyPauseMinimum() {
-    if (fieldValue(Edit2) < MinimumPauseSeconds && fieldValue(Edit3) == 0) Edit2.setText(std::to_string(MinimumPauseSeconds));
+    if (fieldValue(Edit2) < MinimumPauseSeconds && fieldValue(Edit3) == 0)
+        Edit2.setText(std::to_string(MinimumPauseSeconds));
 }
 
 void TfrmConfig::Edit3Change() {

@@ -75,7 +75,8 @@ void TfrmConfig::cbZSchriftartClick() {
 
 void TfrmConfig::cbZSizeClick() {
     if (cbZSize.checked()) return;
-    for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label11}) label->setFontSize(FontDialog1Font.size);
+    for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label11})
+        label->setFontSize(FontDialog1Font.size);
 }
 
 }  // namespace solvane

@@ -21,7 +21,8 @@ TrackBar storedSettingBar(const ChangeNotifier* owner, const StoredSetting& sett
 TfrmConfig::TfrmConfig(Program& program)
     : tbAnzeige(storedSettingBar(&notifier, storedSetting("Anzeige"))),
       tbAnzeigeIntervall(storedSettingBar(&notifier, storedSetting("AnzeigeIntervall"))),
-      PauseTimer(program.platform.timers, InitialPauseTimerMs, true, [this] { program_.guarded([this] { Timer1Timer(); }); }),
+      PauseTimer(program.platform.timers, InitialPauseTimerMs, true,
+                 [this] { program_.guarded([this] { Timer1Timer(); }); }),
       program_(program) {
     notifier.setGuard([this](const std::function<void()>& action) { program_.guarded(action); });
     setDesignState();

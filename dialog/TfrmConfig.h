@@ -37,7 +37,7 @@ public:
 
     // --- Visibility ---
     bool visible() const { return visible_; }
-    void show();   // visible and brought to the front
+    void show();  // visible and brought to the front
     // Hides it and keeps the working values: for the closes the program makes
     // itself (Hide, the end of the program, a restart).
     void close();
@@ -71,14 +71,14 @@ public:
     Label Label32{&notifier};         // "Seconds"
     EditField Edit4{&notifier};       // display time, milliseconds
     Label Label33{&notifier};         // "Milliseconds"
-    TrackBar tbAnzeige;                             // display time in ms; limits and default as stored
-    Label Label12{&notifier};                       // "Pause (ca.):"
-    EditField Edit3{&notifier};                     // pause, whole minutes
-    Label Label20{&notifier};                       // "Minutes"
-    EditField Edit2{&notifier};                     // pause, seconds
-    Label Label21{&notifier};                       // "Seconds"
-    TrackBar tbAnzeigeIntervall;                          // pause in s; limits and default as stored
-    CheckBox cbVollbild{&notifier};                       // full screen
+    TrackBar tbAnzeige;               // display time in ms; limits and default as stored
+    Label Label12{&notifier};         // "Pause (ca.):"
+    EditField Edit3{&notifier};       // pause, whole minutes
+    Label Label20{&notifier};         // "Minutes"
+    EditField Edit2{&notifier};       // pause, seconds
+    Label Label21{&notifier};         // "Seconds"
+    TrackBar tbAnzeigeIntervall;      // pause in s; limits and default as stored
+    CheckBox cbVollbild{&notifier};   // full screen
     CheckBox cbStartWithPause{&notifier};
     CheckBox cbMultiple{&notifier};  // several affirmations per run
     CheckBox cbSCRPause{&notifier};  // pause while a screen saver runs
@@ -114,33 +114,33 @@ public:
     // German also in the English interface, as the dialog was designed; a language
     // file replaces it.
     std::string GroupBoxColoursCaption = " Farben  ";
-    Shape Shape2{&notifier};  // preview backdrop
+    Shape Shape2{&notifier};   // preview backdrop
     Label Label11{&notifier};  // preview shadow copy
     Label Label2{&notifier};   // preview contour copies
     Label Label3{&notifier};
     Label Label4{&notifier};
     Label Label5{&notifier};
-    Label Label1{&notifier};   // preview text; the display takes its font from it
+    Label Label1{&notifier};  // preview text; the display takes its font from it
     // Which preview label draws which text layer; Label2 to Label5 lie left, below, right and above.
     LayerLabels previewLabels() { return {Label11, Label2, Label3, Label4, Label5, Label1}; }
     ConstLayerLabels previewLabels() const { return {Label11, Label2, Label3, Label4, Label5, Label1}; }
     FontSpec LabelToSaveFontWhileDialogIsOpen;
-    Button Button6{&notifier};  // "Choose font..."
-    EditField Edit6{&notifier}; // font name in use (read-only)
-    CheckBox cbZSchriftart{&notifier};  // random font
-    CheckBox cbZSize{&notifier};        // random size
-    Button Button3{&notifier};  // "Choose font color..."
-    Shape Shape3{&notifier};    // text colour swatch
-    CheckBox cbZSFarbe{&notifier};  // random text colour
-    CheckBox cbSchatten{&notifier}; // shadow
-    Button Button4{&notifier};  // "Choose border color..."
-    Shape Shape4{&notifier};    // contour colour swatch
-    CheckBox cbZKFarbe{&notifier};  // random contour colour
+    Button Button6{&notifier};                // "Choose font..."
+    EditField Edit6{&notifier};               // font name in use (read-only)
+    CheckBox cbZSchriftart{&notifier};        // random font
+    CheckBox cbZSize{&notifier};              // random size
+    Button Button3{&notifier};                // "Choose font color..."
+    Shape Shape3{&notifier};                  // text colour swatch
+    CheckBox cbZSFarbe{&notifier};            // random text colour
+    CheckBox cbSchatten{&notifier};           // shadow
+    Button Button4{&notifier};                // "Choose border color..."
+    Shape Shape4{&notifier};                  // contour colour swatch
+    CheckBox cbZKFarbe{&notifier};            // random contour colour
     CheckBox cbKonturtransparenz{&notifier};  // no contour
-    Button Button2{&notifier};  // "Choose background color..."
-    Shape Shape1{&notifier};    // background colour swatch
-    CheckBox cbZFarbe{&notifier};  // random background colour
-    CheckBox cbTBack{&notifier};   // transparent background
+    Button Button2{&notifier};                // "Choose background color..."
+    Shape Shape1{&notifier};                  // background colour swatch
+    CheckBox cbZFarbe{&notifier};             // random background colour
+    CheckBox cbTBack{&notifier};              // transparent background
 
     // The chosen font (the font chooser's font): name, size, style and colour; the
     // stored default until the first load.
@@ -169,8 +169,8 @@ public:
 
     // --- Affirmations page ---
     std::string GroupBoxAffirmationsCaption = " Affirmations  ";
-    Label Label16{&notifier};   // "Single affirmation:"
-    EditField Edit5{&notifier}; // the single affirmation
+    Label Label16{&notifier};    // "Single affirmation:"
+    EditField Edit5{&notifier};  // the single affirmation
     void Edit5Change();
 
     // --- About page ---

@@ -10,10 +10,9 @@ namespace solvane {
 namespace {
 
 constexpr std::array<Colour, kColourSchemeCount> kBases = {
-    rgb(252, 174, 8),  rgb(17, 252, 255), rgb(17, 255, 34),  rgb(255, 39, 17),
-    rgb(252, 255, 17), rgb(255, 17, 247), rgb(196, 17, 255), rgb(28, 17, 255),
-    rgb(13, 22, 191),  rgb(255, 255, 255), rgb(39, 191, 13), rgb(191, 13, 30),
-    rgb(7, 139, 0),    rgb(247, 225, 8),  rgb(247, 8, 42),   rgb(0, 255, 216),
+    rgb(252, 174, 8),  rgb(17, 252, 255), rgb(17, 255, 34), rgb(255, 39, 17),   rgb(252, 255, 17), rgb(255, 17, 247),
+    rgb(196, 17, 255), rgb(28, 17, 255),  rgb(13, 22, 191), rgb(255, 255, 255), rgb(39, 191, 13),  rgb(191, 13, 30),
+    rgb(7, 139, 0),    rgb(247, 225, 8),  rgb(247, 8, 42),  rgb(0, 255, 216),
 };
 
 // The denominator of the background factor (21 - r) / 21.
@@ -44,8 +43,7 @@ Colour schemeBase(int scheme) {
 }
 
 SchemeColours schemeColours(int scheme, int step) {
-    if (step < 0 || step >= kBrightnessSteps)
-        throw std::out_of_range("brightness step out of range");
+    if (step < 0 || step >= kBrightnessSteps) throw std::out_of_range("brightness step out of range");
     const Colour base = schemeBase(scheme);
     return SchemeColours{
         base,

@@ -15,8 +15,8 @@
 namespace solvane {
 
 namespace {
-constexpr int Margin = 10;         // the window is the text plus 5 pixels on each side
-constexpr int DialogGap = 8;       // between the window and an open settings dialog
+constexpr int Margin = 10;    // the window is the text plus 5 pixels on each side
+constexpr int DialogGap = 8;  // between the window and an open settings dialog
 constexpr int SmallestRandomSize = 21;
 constexpr int RandomSizeChoices = 147;  // 21 to 167 points
 
@@ -161,7 +161,8 @@ void TfrmHint::layOutContour(const Settings& settings, const SchemeChoice& schem
     if (shown && settings.ZufallsKonturFarbe()) {
         contourColour = scheme.colours.contour;
         TfrmConfig& config = program_.config();
-        for (Label* copy : {&config.Label2, &config.Label3, &config.Label4, &config.Label5}) copy->setColour(contourColour);
+        for (Label* copy : {&config.Label2, &config.Label3, &config.Label4, &config.Label5})
+            copy->setColour(contourColour);
     }
     showContour(layerLabels(), shown, contourColour);
 }

@@ -18,9 +18,12 @@ constexpr std::array<TextLayer, TextLayerCount> AllLayers{{
 
 bool drawn(LayerRole role, LayerOptions options) {
     switch (role) {
-        case LayerRole::Shadow: return options.shadow;
-        case LayerRole::Contour: return options.contour;
-        case LayerRole::Text: break;
+    case LayerRole::Shadow:
+        return options.shadow;
+    case LayerRole::Contour:
+        return options.contour;
+    case LayerRole::Text:
+        break;
     }
     return true;
 }
@@ -28,9 +31,12 @@ bool drawn(LayerRole role, LayerOptions options) {
 // The colour a layer of `role` is drawn in, given the text's and the contour's colours.
 Colour layerColour(LayerRole role, Colour text, Colour contour) {
     switch (role) {
-        case LayerRole::Shadow: return Black;
-        case LayerRole::Contour: return contour;
-        case LayerRole::Text: break;
+    case LayerRole::Shadow:
+        return Black;
+    case LayerRole::Contour:
+        return contour;
+    case LayerRole::Text:
+        break;
     }
     return text;
 }

@@ -53,12 +53,18 @@ struct LayerLabelsOf {
 
     L& operator[](LayerId id) const {
         switch (id) {
-            case LayerId::Shadow: return shadow;
-            case LayerId::ContourBelow: return contourBelow;
-            case LayerId::ContourLeft: return contourLeft;
-            case LayerId::ContourAbove: return contourAbove;
-            case LayerId::ContourRight: return contourRight;
-            case LayerId::Text: break;
+        case LayerId::Shadow:
+            return shadow;
+        case LayerId::ContourBelow:
+            return contourBelow;
+        case LayerId::ContourLeft:
+            return contourLeft;
+        case LayerId::ContourAbove:
+            return contourAbove;
+        case LayerId::ContourRight:
+            return contourRight;
+        case LayerId::Text:
+            break;
         }
         return text;
     }

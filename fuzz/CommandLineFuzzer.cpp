@@ -44,7 +44,8 @@ std::optional<std::int32_t> referenceInteger(const std::string& text) {
     if (error == std::errc::result_out_of_range) return std::nullopt;
     if (error != std::errc() || end != rest.data() + rest.size()) std::abort();
     if (negative ? magnitude > 2147483648ULL : magnitude > 2147483647ULL) return std::nullopt;
-    return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude));
+    return static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
+                                              : static_cast<std::int64_t>(magnitude));
 }
 
 void checkInteger(const std::string& text) {

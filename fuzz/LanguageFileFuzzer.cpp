@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const LanguageFileEntry& language = languages[data[0] % languages.size()];
     fake::FakeProgramFiles files;
-    files.files["/opt/solvane/bin/" + language.fileName] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
+    files.files["/opt/solvane/bin/" + language.fileName] =
+        std::string(reinterpret_cast<const char*>(data + 1), size - 1);
     linuxos::IconvTextConverter converter;
     LanguageTable table;
 

@@ -43,8 +43,8 @@ fs::path workFolder;
 struct ProgramOnJsonStore {
     fake::FakePlatform fake;
     linuxos::JsonKeyStore store{LockTimeout};
-    platform::Platform services{fake.loop,   fake.loop,      store,       fake.monitors,  fake.fonts,     fake.screenSaver,
-                                fake.memory, fake.processes, fake.shell,  fake.instances, fake.files,     fake.autostart,
+    platform::Platform services{fake.loop,   fake.loop,      store,        fake.monitors,  fake.fonts, fake.screenSaver,
+                                fake.memory, fake.processes, fake.shell,   fake.instances, fake.files, fake.autostart,
                                 fake.errors, fake.clock,     fake.windows, fake.text,      fake.locale};
     Program program{services, CommandLine{}};
 };
@@ -77,16 +77,13 @@ void readEveryMemberEveryWay(const fs::path& file, const QByteArray& bytes) {
         if (!key.valueExists(member)) continue;
         try {
             key.readInteger(member);
-        } catch (const platform::StoreError&) {
-        }
+        } catch (const platform::StoreError&) {}
         try {
             key.readFlag(member);
-        } catch (const platform::StoreError&) {
-        }
+        } catch (const platform::StoreError&) {}
         try {
             key.readText(member);
-        } catch (const platform::StoreError&) {
-        }
+        } catch (const platform::StoreError&) {}
     }
 }
 
@@ -122,7 +119,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     clearFolders();
-    const std::optional<QString> keyFile = linuxos::JsonKeyStore::keyFilePath(platform::StoreRoot::CurrentUser, SettingsKeyPath);
+    const std::optional<QString> keyFile =
+        linuxos::JsonKeyStore::keyFilePath(platform::StoreRoot::CurrentUser, SettingsKeyPath);
     if (!keyFile) std::abort();
     const fs::path file = keyFile->toStdString();
     fs::create_directories(file.parent_path());

@@ -11,8 +11,8 @@ enum FontStyleBits : int { StyleBold = 1, StyleItalic = 2, StyleUnderline = 4, S
 // A font with its colour, as a label or the font chooser holds it.
 struct FontSpec {
     std::string name = "MS Sans Serif";
-    int size = 8;  // points
-    int style = 0; // FontStyleBits
+    int size = 8;   // points
+    int style = 0;  // FontStyleBits
     Colour colour = 0;
     bool operator==(const FontSpec&) const = default;
 };

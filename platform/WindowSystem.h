@@ -11,7 +11,7 @@ namespace solvane {
 class TfrmSlv17k30Main;
 class TfrmHint;
 class TfrmConfig;
-}
+}  // namespace solvane
 
 namespace solvane::platform {
 

@@ -39,8 +39,10 @@ public:
             endLine();
             start = end + 1;
             if (bytes[end] == '\r') {
-                if (start == bytes.size()) afterCarriageReturn_ = true;
-                else if (bytes[start] == '\n') ++start;
+                if (start == bytes.size())
+                    afterCarriageReturn_ = true;
+                else if (bytes[start] == '\n')
+                    ++start;
             }
         }
     }

@@ -37,12 +37,10 @@ std::optional<std::int32_t> strictDecimal(const std::string& text) {
 std::int32_t readLanguage(StoreKey& key) {
     try {
         return strictDecimal(key.readText(InstallerLanguageValue)).value_or(EnglishLanguage);
-    } catch (const StoreError&) {
-    }
+    } catch (const StoreError&) {}
     try {
         return key.readInteger(InstallerLanguageValue);
-    } catch (const StoreError&) {
-    }
+    } catch (const StoreError&) {}
     return EnglishLanguage;
 }
 

@@ -42,17 +42,26 @@ SettingValue Settings::value(const StoredSetting& setting) const {
             [&](CheckBox TfrmConfig::*box) -> SettingValue { return (config_.*box).checked() ? 1 : 0; },
             [&](EditField TfrmConfig::*field) -> SettingValue { return (config_.*field).text(); },
             [&](TrackBar TfrmConfig::*bar) -> SettingValue { return (config_.*bar).position(); },
-            [&](Shape TfrmConfig::*swatch) -> SettingValue { return static_cast<std::int32_t>((config_.*swatch).colour()); },
+            [&](Shape TfrmConfig::*swatch) -> SettingValue {
+                return static_cast<std::int32_t>((config_.*swatch).colour());
+            },
             [&](int TfrmConfig::*field) -> SettingValue { return config_.*field; },
             [&](Rule rule) -> SettingValue {
                 switch (rule) {
-                case Rule::ChosenFontStyle: return setting.clamp.keep(config_.FontDialog1Font.style);
-                case Rule::ChosenFontColour: return static_cast<std::int32_t>(config_.Shape3.colour());
-                case Rule::ChosenFontSize: return config_.FontDialog1Font.size;
-                case Rule::ChosenFontName: return config_.FontDialog1Font.name;
-                case Rule::MonitorList: return config_.ComboBox1.itemIndex();
-                case Rule::AlwaysEmpty: break;
-                case Rule::FontPosition: return hint_.catalogue.position;
+                case Rule::ChosenFontStyle:
+                    return setting.clamp.keep(config_.FontDialog1Font.style);
+                case Rule::ChosenFontColour:
+                    return static_cast<std::int32_t>(config_.Shape3.colour());
+                case Rule::ChosenFontSize:
+                    return config_.FontDialog1Font.size;
+                case Rule::ChosenFontName:
+                    return config_.FontDialog1Font.name;
+                case Rule::MonitorList:
+                    return config_.ComboBox1.itemIndex();
+                case Rule::AlwaysEmpty:
+                    break;
+                case Rule::FontPosition:
+                    return hint_.catalogue.position;
                 case Rule::DisplayCounter:
                     return static_cast<std::int32_t>(static_cast<std::uint32_t>(hint_.AffirmationenDisplayCounter));
                 }

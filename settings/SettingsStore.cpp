@@ -37,31 +37,30 @@ void rebuildMonitorList(Program& program, std::int32_t storedMonitor) {
 // setting's clamp; false for a setting held by a rule.
 bool putIntoDialog(TfrmConfig& config, const StoredSetting& setting, const SettingValue& value) {
     auto number = [&] { return setting.clamp.keep(std::get<std::int32_t>(value)); };
-    return std::visit(
-        Overloaded{
-            [&](CheckBox TfrmConfig::*box) {
-                (config.*box).setChecked(std::get<std::int32_t>(value) != 0);
-                return true;
-            },
-            [&](EditField TfrmConfig::*field) {
-                (config.*field).setText(std::get<std::string>(value));
-                return true;
-            },
-            [&](TrackBar TfrmConfig::*bar) {
-                (config.*bar).setPosition(number());
-                return true;
-            },
-            [&](Shape TfrmConfig::*swatch) {
-                (config.*swatch).setColour(static_cast<Colour>(number()));
-                return true;
-            },
-            [&](int TfrmConfig::*field) {
-                config.*field = number();
-                return true;
-            },
-            [](Rule) { return false; },
-        },
-        setting.holder);
+    return std::visit(Overloaded{
+                          [&](CheckBox TfrmConfig::*box) {
+                              (config.*box).setChecked(std::get<std::int32_t>(value) != 0);
+                              return true;
+                          },
+                          [&](EditField TfrmConfig::*field) {
+                              (config.*field).setText(std::get<std::string>(value));
+                              return true;
+                          },
+                          [&](TrackBar TfrmConfig::*bar) {
+                              (config.*bar).setPosition(number());
+                              return true;
+                          },
+                          [&](Shape TfrmConfig::*swatch) {
+                              (config.*swatch).setColour(static_cast<Colour>(number()));
+                              return true;
+                          },
+                          [&](int TfrmConfig::*field) {
+                              config.*field = number();
+                              return true;
+                          },
+                          [](Rule) { return false; },
+                      },
+                      setting.holder);
 }
 
 // Keeps a part of the chosen font (style, colour, size or name) aside.
@@ -113,9 +112,12 @@ void loadControls(Program& program, bool& monitorsListed) {
 void loadDisplayState(Program& program) {
     TfrmHint& hint = program.hint();
     StoredValues values(openSettingsKey(program));
-    auto read = [&](const StoredSetting& setting) { return std::get<std::int32_t>(values.read(setting, program.texts)); };
+    auto read = [&](const StoredSetting& setting) {
+        return std::get<std::int32_t>(values.read(setting, program.texts));
+    };
     program.guarded([&] { hint.AffirmationenDisplayCounter = read(storedSetting("AffirmationenDisplayCounter")); });
-    if (program.config().cbZSchriftart.checked() && program.platform.files.exists(program.platform.files.fontListPath())) {
+    if (program.config().cbZSchriftart.checked() &&
+        program.platform.files.exists(program.platform.files.fontListPath())) {
         if (hint.loadFontCatalogue()) {
             program.guarded([&] { hint.catalogue.position = read(storedSetting("FontReihenfolgePosition")); });
         }
@@ -160,7 +162,8 @@ void SaveSettings(Program& program) {
         if (!key) throw platform::StoreError("The settings key cannot be opened.");
         for (const StoredSetting& setting : StoredSettings) {
             // The font order goes to its file just before the position in it is stored.
-            if (heldByRule(setting, Rule::FontPosition) && settings.ZufallsSchriftart()) program.hint().saveFontCatalogue();
+            if (heldByRule(setting, Rule::FontPosition) && settings.ZufallsSchriftart())
+                program.hint().saveFontCatalogue();
             const SettingValue value = settings.value(setting);
             if (setting.type == StoredType::Text) {
                 key->writeText(std::string(setting.name), std::get<std::string>(value));

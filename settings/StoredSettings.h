@@ -42,10 +42,14 @@ struct Clamp {
     // The number kept. A monitor index outside the monitors there are becomes 0.
     constexpr std::int32_t keep(std::int32_t value, std::int32_t monitorCount = 0) const {
         switch (kind) {
-        case Kind::LowByte: return value & 0xFF;
-        case Kind::Range: return std::clamp(value, minimum, maximum);
-        case Kind::MonitorIndex: return value >= 0 && value < monitorCount ? value : 0;
-        case Kind::None: break;
+        case Kind::LowByte:
+            return value & 0xFF;
+        case Kind::Range:
+            return std::clamp(value, minimum, maximum);
+        case Kind::MonitorIndex:
+            return value >= 0 && value < monitorCount ? value : 0;
+        case Kind::None:
+            break;
         }
         return value;
     }

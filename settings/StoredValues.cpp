@@ -8,9 +8,7 @@ std::int32_t StoredValues::integer(const std::string& name, std::int32_t fallbac
     return has(name) ? key_->readInteger(name) : fallback;
 }
 
-bool StoredValues::flag(const std::string& name, bool fallback) {
-    return has(name) ? key_->readFlag(name) : fallback;
-}
+bool StoredValues::flag(const std::string& name, bool fallback) { return has(name) ? key_->readFlag(name) : fallback; }
 
 std::string StoredValues::text(const std::string& name, const std::string& fallback) {
     return has(name) ? key_->readText(name) : fallback;
@@ -20,9 +18,12 @@ SettingValue StoredValues::read(const StoredSetting& setting, const UiTexts& tex
     const std::string name(setting.name);
     SettingValue fallback = defaultValue(setting, texts);
     switch (setting.type) {
-    case StoredType::Integer: return integer(name, std::get<std::int32_t>(fallback));
-    case StoredType::Flag: return flag(name, std::get<std::int32_t>(fallback) != 0) ? 1 : 0;
-    case StoredType::Text: return text(name, std::get<std::string>(fallback));
+    case StoredType::Integer:
+        return integer(name, std::get<std::int32_t>(fallback));
+    case StoredType::Flag:
+        return flag(name, std::get<std::int32_t>(fallback) != 0) ? 1 : 0;
+    case StoredType::Text:
+        return text(name, std::get<std::string>(fallback));
     }
     return fallback;
 }

@@ -17,19 +17,19 @@ struct PageFiles {
     const char* board[6];  // the Links page's tiles: top left to right, then bottom left to right
 };
 
-constexpr PageFiles EnglishPages{"en",
-                                 "product.html",
-                                 "tutorial.html",
-                                 "gratitude.html",
-                                 {"book.html", "software.html", "gallery.html", "more-software.html", "flowers.html",
-                                  "downloads.html"}};
+constexpr PageFiles EnglishPages{
+    "en",
+    "product.html",
+    "tutorial.html",
+    "gratitude.html",
+    {"book.html", "software.html", "gallery.html", "more-software.html", "flowers.html", "downloads.html"}};
 
-constexpr PageFiles GermanPages{"de",
-                                "produkt.html",
-                                "anleitung.html",
-                                "dankbarkeit.html",
-                                {"buch.html", "software.html", "galerie.html", "naturfotos.html", "blumen.html",
-                                 "downloads.html"}};
+constexpr PageFiles GermanPages{
+    "de",
+    "produkt.html",
+    "anleitung.html",
+    "dankbarkeit.html",
+    {"buch.html", "software.html", "galerie.html", "naturfotos.html", "blumen.html", "downloads.html"}};
 
 bool isUnreserved(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||

@@ -94,8 +94,8 @@ private:
 class Overlay : public QWidget {
 public:
     explicit Overlay(Trace& trace)
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                               Qt::WindowDoesNotAcceptFocus),
+        : QWidget(nullptr,
+                  Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
           trace_(trace) {
         setWindowTitle(QStringLiteral("FloorOverlay"));
         setAttribute(Qt::WA_ShowWithoutActivating);

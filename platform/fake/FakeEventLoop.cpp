@@ -32,7 +32,8 @@ std::unique_ptr<platform::TimerHandle> FakeEventLoop::createTimer(std::function<
 }
 
 int FakeEventLoop::activeTimers() const {
-    return static_cast<int>(std::count_if(timers_.begin(), timers_.end(), [](const auto& t) { return t.second.active; }));
+    return static_cast<int>(
+        std::count_if(timers_.begin(), timers_.end(), [](const auto& t) { return t.second.active; }));
 }
 
 bool FakeEventLoop::dispatchDue() {

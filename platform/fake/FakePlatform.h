@@ -27,8 +27,8 @@ struct FakePlatform {
     FakeTextConverter text;
     FakeDesktopLocale locale;
 
-    platform::Platform services{loop,      loop,      store, monitors, fonts, screenSaver, memory, processes,
-                                shell,     instances, files, autostart, errors, clock,      windows, text, locale};
+    platform::Platform services{loop,      loop,  store,     monitors, fonts, screenSaver, memory, processes, shell,
+                                instances, files, autostart, errors,   clock, windows,     text,   locale};
 };
 
 }  // namespace solvane::fake

@@ -22,20 +22,15 @@ struct Session {
     std::jmp_buf escape;
 };
 
-Session& sessionOf(j_common_ptr cinfo) {
-    return *static_cast<Session*>(cinfo->client_data);
-}
+Session& sessionOf(j_common_ptr cinfo) { return *static_cast<Session*>(cinfo->client_data); }
 
-[[noreturn]] void escapeOnError(j_common_ptr cinfo) {
-    std::longjmp(sessionOf(cinfo).escape, 1);
-}
+[[noreturn]] void escapeOnError(j_common_ptr cinfo) { std::longjmp(sessionOf(cinfo).escape, 1); }
 
 // Level -1 is a warning: corrupt entropy data, a premature end of the file,
 // extraneous bytes. A picture with any of these is treated as broken rather
 // than shown half grey. Higher levels are trace messages and are dropped.
 void escapeOnWarning(j_common_ptr cinfo, int messageLevel) {
-    if (messageLevel < 0)
-        escapeOnError(cinfo);
+    if (messageLevel < 0) escapeOnError(cinfo);
 }
 
 // The default writes to stderr; this program writes nothing to the console.
@@ -43,8 +38,7 @@ void dropMessage(j_common_ptr) {}
 
 // Called while libjpeg reads the input, at least once per scan.
 void limitScans(j_common_ptr cinfo) {
-    if (cinfo->is_decompressor
-        && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans)
+    if (cinfo->is_decompressor && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans)
         escapeOnError(cinfo);
 }
 
@@ -60,13 +54,11 @@ void prepare(Session& session) {
 // Reads the markers up to the first scan and chooses the output colour space:
 // RGB, except for four-channel pictures, which libjpeg only gives out as CMYK.
 bool readHeader(Session& session, const std::uint8_t* data, unsigned long size) {
-    if (setjmp(session.escape) != 0)
-        return false;
+    if (setjmp(session.escape) != 0) return false;
     jpeg_create_decompress(&session.cinfo);
     session.cinfo.progress = &session.progress;
     jpeg_mem_src(&session.cinfo, data, size);
-    if (jpeg_read_header(&session.cinfo, TRUE) != JPEG_HEADER_OK)
-        return false;
+    if (jpeg_read_header(&session.cinfo, TRUE) != JPEG_HEADER_OK) return false;
     const J_COLOR_SPACE source = session.cinfo.jpeg_color_space;
     session.cinfo.out_color_space = source == JCS_CMYK || source == JCS_YCCK ? JCS_CMYK : JCS_RGB;
     return true;
@@ -87,23 +79,19 @@ void cmykRowToRgb(const std::uint8_t* cmyk, std::uint8_t* rgb, unsigned width, b
 // Decodes the pixels into `rgb` (width * height * 3 bytes, already checked
 // against the header). `cmykRow` holds width * 4 bytes for CMYK pictures.
 bool readPixels(Session& session, std::uint8_t* rgb, std::uint8_t* cmykRow) {
-    if (setjmp(session.escape) != 0)
-        return false;
+    if (setjmp(session.escape) != 0) return false;
     jpeg_decompress_struct& cinfo = session.cinfo;
     const unsigned width = cinfo.image_width;
     const unsigned height = cinfo.image_height;
     jpeg_start_decompress(&cinfo);
     const bool cmyk = cinfo.out_color_space == JCS_CMYK;
-    if (cinfo.output_width != width || cinfo.output_height != height
-        || cinfo.output_components != (cmyk ? 4 : 3))
+    if (cinfo.output_width != width || cinfo.output_height != height || cinfo.output_components != (cmyk ? 4 : 3))
         return false;
     while (cinfo.output_scanline < height) {
         std::uint8_t* row = rgb + std::size_t{cinfo.output_scanline} * width * 3;
         JSAMPROW target = cmyk ? cmykRow : row;
-        if (jpeg_read_scanlines(&cinfo, &target, 1) != 1)
-            return false;
-        if (cmyk)
-            cmykRowToRgb(cmykRow, row, width, cinfo.saw_Adobe_marker);
+        if (jpeg_read_scanlines(&cinfo, &target, 1) != 1) return false;
+        if (cmyk) cmykRowToRgb(cmykRow, row, width, cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&cinfo);
     return true;
@@ -125,21 +113,18 @@ private:
 }  // namespace
 
 std::optional<DecodedImage> decodeJpeg(const std::uint8_t* data, std::size_t size) {
-    if (data == nullptr || size == 0 || size > std::numeric_limits<unsigned long>::max())
-        return std::nullopt;
+    if (data == nullptr || size == 0 || size > std::numeric_limits<unsigned long>::max()) return std::nullopt;
 
     Session session{};
     prepare(session);
     SessionGuard guard(session);
-    if (!readHeader(session, data, static_cast<unsigned long>(size)))
-        return std::nullopt;
+    if (!readHeader(session, data, static_cast<unsigned long>(size))) return std::nullopt;
 
     // Checked before libjpeg allocates anything for the picture's size.
     const JDIMENSION width = session.cinfo.image_width;
     const JDIMENSION height = session.cinfo.image_height;
     constexpr auto limit = static_cast<JDIMENSION>(kMaxJpegDimension);
-    if (width > limit || height > limit)
-        return std::nullopt;
+    if (width > limit || height > limit) return std::nullopt;
 
     try {
         DecodedImage image;
@@ -147,10 +132,8 @@ std::optional<DecodedImage> decodeJpeg(const std::uint8_t* data, std::size_t siz
         image.height = static_cast<int>(height);
         image.rgb.resize(std::size_t{width} * height * 3);
         std::vector<std::uint8_t> cmykRow;
-        if (session.cinfo.out_color_space == JCS_CMYK)
-            cmykRow.resize(std::size_t{width} * 4);
-        if (!readPixels(session, image.rgb.data(), cmykRow.data()))
-            return std::nullopt;
+        if (session.cinfo.out_color_space == JCS_CMYK) cmykRow.resize(std::size_t{width} * 4);
+        if (!readPixels(session, image.rgb.data(), cmykRow.data())) return std::nullopt;
         return image;
     } catch (const std::bad_alloc&) {
         return std::nullopt;

@@ -27,20 +27,15 @@ void checkArgument(const std::string& argument) {
 // One argument by the Exec quoting rules, before the string-value escape.
 std::string quoteArgument(const std::string& argument) {
     checkArgument(argument);
-    const bool needsQuotes =
-        argument.empty() || argument.find_first_of(reservedCharacters) != std::string::npos;
+    const bool needsQuotes = argument.empty() || argument.find_first_of(reservedCharacters) != std::string::npos;
     std::string quoted;
-    if (needsQuotes)
-        quoted += '"';
+    if (needsQuotes) quoted += '"';
     for (const char c : argument) {
-        if (needsQuotes && escapedInQuotes.find(c) != std::string_view::npos)
-            quoted += '\\';
+        if (needsQuotes && escapedInQuotes.find(c) != std::string_view::npos) quoted += '\\';
         quoted += c;
-        if (c == '%')
-            quoted += '%';
+        if (c == '%') quoted += '%';
     }
-    if (needsQuotes)
-        quoted += '"';
+    if (needsQuotes) quoted += '"';
     return quoted;
 }
 
@@ -48,8 +43,7 @@ std::string quoteArgument(const std::string& argument) {
 std::string escapeStringValue(const std::string& value) {
     std::string escaped;
     for (const char c : value) {
-        if (c == '\\')
-            escaped += '\\';
+        if (c == '\\') escaped += '\\';
         escaped += c;
     }
     return escaped;
@@ -58,11 +52,9 @@ std::string escapeStringValue(const std::string& value) {
 }  // namespace
 
 std::string desktopEntryExec(const std::string& program, const std::vector<std::string>& arguments) {
-    if (program.empty())
-        throw std::invalid_argument("A start-up command needs a program.");
+    if (program.empty()) throw std::invalid_argument("A start-up command needs a program.");
     std::string command = quoteArgument(program);
-    for (const std::string& argument : arguments)
-        command += ' ' + quoteArgument(argument);
+    for (const std::string& argument : arguments) command += ' ' + quoteArgument(argument);
     return escapeStringValue(command);
 }
 

@@ -8,8 +8,7 @@ namespace solvane::linuxos {
 void DetachedProcessStarter::start(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(arguments.size()));
-    for (const std::string& argument : arguments)
-        list << QString::fromStdString(argument);
+    for (const std::string& argument : arguments) list << QString::fromStdString(argument);
     QProcess::startDetached(QString::fromStdString(program), list);
 }
 

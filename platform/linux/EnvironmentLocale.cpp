@@ -11,9 +11,7 @@ std::string variable(const char* name) {
     return value ? value : "";
 }
 
-bool isPlainC(const std::string& locale) {
-    return locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0;
-}
+bool isPlainC(const std::string& locale) { return locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0; }
 
 }  // namespace
 

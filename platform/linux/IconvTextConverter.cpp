@@ -1,7 +1,7 @@
 #include "platform/linux/IconvTextConverter.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace solvane::linuxos {
 

@@ -20,8 +20,7 @@ std::optional<QString> JsonKeyStore::keyFilePath(platform::StoreRoot root, const
     // "Software" is where every program keeps its keys; the XDG folders are that already.
     if (components.size() > 1 && components.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
         components.removeFirst();
-    if (components.isEmpty())
-        return std::nullopt;
+    if (components.isEmpty()) return std::nullopt;
     for (const QString& component : components) {
         if (component == QLatin1String(".") || component == QLatin1String("..") ||
             component.contains(QLatin1Char('/')) || component.contains(QChar(0)))
@@ -33,8 +32,7 @@ std::optional<QString> JsonKeyStore::keyFilePath(platform::StoreRoot root, const
 
 std::unique_ptr<platform::StoreKey> JsonKeyStore::open(platform::StoreRoot root, const std::string& path) {
     const std::optional<QString> file = keyFilePath(root, path);
-    if (!file || !folderExistsOrCanBeCreated(QFileInfo(*file).absolutePath()))
-        return nullptr;
+    if (!file || !folderExistsOrCanBeCreated(QFileInfo(*file).absolutePath())) return nullptr;
     return std::make_unique<JsonStoreKey>(*file, lockWait_, deferred_);
 }
 

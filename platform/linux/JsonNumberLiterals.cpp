@@ -10,16 +10,14 @@ namespace {
 // Index of the closing quote of the string that opens at `open`.
 qsizetype endOfString(const QByteArray& json, qsizetype open) {
     qsizetype i = open + 1;
-    while (i < json.size() && json[i] != '"')
-        i += json[i] == '\\' ? 2 : 1;
+    while (i < json.size() && json[i] != '"') i += json[i] == '\\' ? 2 : 1;
     return i;
 }
 
 // The member name held by a quoted JSON string, escapes resolved.
 QString decodeName(const QByteArray& quoted) {
     const QByteArray inner = quoted.mid(1, quoted.size() - 2);
-    if (!inner.contains('\\'))
-        return QString::fromUtf8(inner);
+    if (!inner.contains('\\')) return QString::fromUtf8(inner);
     return QJsonDocument::fromJson('[' + quoted + ']').array().at(0).toString();
 }
 
@@ -38,8 +36,7 @@ QHash<QString, bool> topLevelIntegerLiterals(const QByteArray& json) {
         const char c = json[i];
         if (c == '"') {
             const qsizetype close = endOfString(json, i);
-            if (depth == 1 && !atValue)
-                name = decodeName(json.mid(i, close - i + 1));
+            if (depth == 1 && !atValue) name = decodeName(json.mid(i, close - i + 1));
             i = close;
         } else if (c == '{' || c == '[') {
             ++depth;
@@ -54,8 +51,7 @@ QHash<QString, bool> topLevelIntegerLiterals(const QByteArray& json) {
             qsizetype end = i;
             bool integer = true;
             while (end < json.size() && isNumberCharacter(json[end])) {
-                if (json[end] == '.' || json[end] == 'e' || json[end] == 'E')
-                    integer = false;
+                if (json[end] == '.' || json[end] == 'e' || json[end] == 'E') integer = false;
                 ++end;
             }
             result.insert(name, integer);

@@ -39,12 +39,10 @@ QString randomLettersAndDigits() {
 }
 
 bool isCopyName(const QString& name, const QString& prefix) {
-    if (name.size() != prefix.size() + copyRandomLength || !name.startsWith(prefix))
-        return false;
+    if (name.size() != prefix.size() + copyRandomLength || !name.startsWith(prefix)) return false;
     for (qsizetype i = prefix.size(); i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
-        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
-            return false;
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))) return false;
     }
     return true;
 }
@@ -53,10 +51,8 @@ bool writeAll(int fd, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
         done += written;
     }
     return true;
@@ -65,8 +61,7 @@ bool writeAll(int fd, const QByteArray& bytes) {
 }  // namespace
 
 std::optional<JsonStoreContent> parseJsonStoreBytes(const QByteArray& bytes) {
-    if (bytes.size() > maximumFileBytes)
-        return std::nullopt;
+    if (bytes.size() > maximumFileBytes) return std::nullopt;
     JsonStoreContent content;
     QByteArray text = bytes;
     QJsonParseError error{};
@@ -76,8 +71,7 @@ std::optional<JsonStoreContent> parseJsonStoreBytes(const QByteArray& bytes) {
         document = QJsonDocument::fromJson(text, &error);
         content.mended = true;
     }
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
+    if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
     content.state = JsonStoreContent::State::Loaded;
     content.values = document.object();
     content.integerLiterals = topLevelIntegerLiterals(text);
@@ -89,12 +83,10 @@ bool folderExistsOrCanBeCreated(const QString& folder) {
     QString nearest = wanted;
     while (!QFileInfo::exists(nearest) && !QFileInfo(nearest).isSymLink()) {
         const QString parent = QFileInfo(nearest).absolutePath();
-        if (parent == nearest)
-            break;
+        if (parent == nearest) break;
         nearest = parent;
     }
-    if (!QFileInfo(nearest).isDir())
-        return false;
+    if (!QFileInfo(nearest).isDir()) return false;
     return nearest == wanted || ::access(QFile::encodeName(nearest).constData(), W_OK | X_OK) == 0;
 }
 
@@ -104,8 +96,7 @@ JsonStoreFile::JsonStoreFile(QString path, std::chrono::milliseconds lockWait)
 JsonStoreContent JsonStoreFile::readCurrent() const {
     JsonStoreContent content;
     const QFileInfo info(path_);
-    if (!info.exists() && !info.isSymLink())
-        return content;  // Missing
+    if (!info.exists() && !info.isSymLink()) return content;  // Missing
     // Only a regular file is opened: reading a FIFO or a device could block forever.
     QFile file(path_);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -118,8 +109,7 @@ JsonStoreContent JsonStoreFile::readCurrent() const {
         content.state = JsonStoreContent::State::Unreadable;
         return content;
     }
-    if (std::optional<JsonStoreContent> parsed = parseJsonStoreBytes(bytes))
-        return *parsed;
+    if (std::optional<JsonStoreContent> parsed = parseJsonStoreBytes(bytes)) return *parsed;
     content.state = JsonStoreContent::State::Broken;
     return content;
 }
@@ -134,10 +124,8 @@ bool JsonStoreFile::keepCopyAside() const {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString target = attempt == 0 ? base : base + QLatin1Char('-') + QString::number(attempt);
         // A second name keeps the file as it is when the file's own name gets the new content.
-        if (::link(source.constData(), QFile::encodeName(target).constData()) == 0)
-            return true;
-        if (errno == EEXIST)
-            continue;
+        if (::link(source.constData(), QFile::encodeName(target).constData()) == 0) return true;
+        if (errno == EEXIST) continue;
         return QFile::copy(path_, target);  // a file system without hard links
     }
     return false;
@@ -150,8 +138,7 @@ void JsonStoreFile::removeAbandonedCopies() const {
     const QString prefix = file.fileName() + copyInfix;
     const QDir folder(file.absolutePath());
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (isCopyName(name, prefix))
-            QFile::remove(folder.filePath(name));
+        if (isCopyName(name, prefix)) QFile::remove(folder.filePath(name));
     }
 }
 
@@ -161,11 +148,9 @@ bool JsonStoreFile::replaceWith(const QByteArray& bytes) const {
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         copy = QFile::encodeName(path_ + copyInfix + randomLettersAndDigits());
         fd = ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
+        if (fd < 0 && errno != EEXIST) return false;
     }
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     const QByteArray target = QFile::encodeName(path_);
     // The copy takes the permissions of the file it replaces; a new file those of the umask.
     struct stat existing {};
@@ -173,14 +158,12 @@ bool JsonStoreFile::replaceWith(const QByteArray& bytes) const {
     done = done && writeAll(fd, bytes) && ::fsync(fd) == 0;
     done = ::close(fd) == 0 && done;
     done = done && ::rename(copy.constData(), target.constData()) == 0;
-    if (!done)
-        ::unlink(copy.constData());
+    if (!done) ::unlink(copy.constData());
     return done;
 }
 
 JsonStoreFile::Publication JsonStoreFile::publish(const JsonStoreChanges& changes) {
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
-        return Publication::Failed;
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return Publication::Failed;
     JsonStoreLock lock(path_ + QStringLiteral(".lock"));
     switch (lock.tryLock(lockWait_)) {
     case JsonStoreLock::Result::Acquired:

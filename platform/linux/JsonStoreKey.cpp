@@ -21,8 +21,7 @@ bool canReplace(const QString& filePath) {
     const QFileInfo file(filePath);
     const QString folder = file.absolutePath();
     if (QFileInfo(folder).isDir()) {
-        if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-            return false;
+        if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0) return false;
     } else if (!folderExistsOrCanBeCreated(folder)) {
         return false;
     }
@@ -47,8 +46,7 @@ JsonStoreKey::~JsonStoreKey() {
 }
 
 void JsonStoreKey::requireOpen() const {
-    if (closed_)
-        throw platform::StoreError("The settings key is already closed: " + file_.path().toStdString());
+    if (closed_) throw platform::StoreError("The settings key is already closed: " + file_.path().toStdString());
 }
 
 void JsonStoreKey::requireWritable() const {
@@ -59,20 +57,19 @@ void JsonStoreKey::requireWritable() const {
 bool JsonStoreKey::valueExists(const std::string& name) {
     requireOpen();
     const QString key = toQString(name);
-    if (const auto pending = changes_.constFind(key); pending != changes_.cend())
-        return pending.value().has_value();
+    if (const auto pending = changes_.constFind(key); pending != changes_.cend()) return pending.value().has_value();
     return content_.values.contains(key);
 }
 
 QJsonValue JsonStoreKey::currentValue(const QString& name, const std::string& forRead) {
     requireOpen();
     if (const auto pending = changes_.constFind(name); pending != changes_.cend()) {
-        if (pending.value())
-            return *pending.value();
+        if (pending.value()) return *pending.value();
     } else if (const auto stored = content_.values.constFind(name); stored != content_.values.constEnd()) {
         return stored.value();
     }
-    throw platform::StoreError("The settings value " + name.toStdString() + " is missing; it cannot be read as " + forRead + ".");
+    throw platform::StoreError("The settings value " + name.toStdString() + " is missing; it cannot be read as " +
+                               forRead + ".");
 }
 
 std::int32_t JsonStoreKey::readInteger(const std::string& name) {
@@ -92,15 +89,13 @@ std::int32_t JsonStoreKey::readInteger(const std::string& name) {
 
 bool JsonStoreKey::readFlag(const std::string& name) {
     const QJsonValue value = currentValue(toQString(name), "a flag");
-    if (value.isBool())
-        return value.toBool();
+    if (value.isBool()) return value.toBool();
     return readInteger(name) != 0;
 }
 
 std::string JsonStoreKey::readText(const std::string& name) {
     const QJsonValue value = currentValue(toQString(name), "a text");
-    if (!value.isString())
-        throw platform::StoreError("The settings value " + name + " is not a text.");
+    if (!value.isString()) throw platform::StoreError("The settings value " + name + " is not a text.");
     return value.toString().toStdString();
 }
 
@@ -121,14 +116,12 @@ void JsonStoreKey::writeText(const std::string& name, const std::string& value) 
 void JsonStoreKey::deleteValue(const std::string& name) { change(name, std::nullopt); }
 
 void JsonStoreKey::close() {
-    if (closed_)
-        return;
+    if (closed_) return;
     closed_ = true;
     if (!changes_.isEmpty() && file_.publish(changes_) == JsonStoreFile::Publication::Busy) {
         // Deferred changes of a key closed earlier are older than these.
         JsonStoreChanges& waiting = (*deferred_)[file_.path()];
-        for (auto it = changes_.cbegin(); it != changes_.cend(); ++it)
-            waiting.insert(it.key(), it.value());
+        for (auto it = changes_.cbegin(); it != changes_.cend(); ++it) waiting.insert(it.key(), it.value());
     }
     changes_.clear();
 }

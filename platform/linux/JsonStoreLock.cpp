@@ -33,8 +33,8 @@ bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 QByteArray holderDescription() {
     const QString program = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).fileName();
     return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + program.toUtf8() + '\n' +
-           QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' +
-           QSysInfo::bootUniqueId() + '\n';
+           QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() +
+           '\n';
 }
 
 }  // namespace
@@ -53,16 +53,13 @@ JsonStoreLock::Result JsonStoreLock::tryLock(std::chrono::milliseconds wait) {
         case Attempt::Failed:
             return Result::Failed;
         case Attempt::NoKernelLocks:
-            if (fallback_.tryLock(static_cast<int>(deadline.remainingTime())))
-                return Result::Acquired;
+            if (fallback_.tryLock(static_cast<int>(deadline.remainingTime()))) return Result::Acquired;
             return fallback_.error() == QLockFile::LockFailedError ? Result::Busy : Result::Failed;
         case Attempt::Again:
-            if (++reopens < maximumReopens)
-                break;
+            if (++reopens < maximumReopens) break;
             [[fallthrough]];
         case Attempt::Busy:
-            if (deadline.hasExpired())
-                return Result::Busy;
+            if (deadline.hasExpired()) return Result::Busy;
             std::this_thread::sleep_for(
                 std::min<std::chrono::nanoseconds>(pollInterval, deadline.remainingTimeAsDuration()));
             break;
@@ -77,11 +74,9 @@ JsonStoreLock::Attempt JsonStoreLock::attempt() {
     if (fd < 0 && errno == EEXIST) {
         created = false;
         fd = ::open(name.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0 && errno == ENOENT)
-            return Attempt::Again;
+        if (fd < 0 && errno == ENOENT) return Attempt::Again;
     }
-    if (fd < 0)
-        return errno == EINTR ? Attempt::Again : Attempt::Failed;
+    if (fd < 0) return errno == EINTR ? Attempt::Again : Attempt::Failed;
 
     // The lock QLockFile takes as well, so that either one keeps the other out.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -91,8 +86,7 @@ JsonStoreLock::Attempt JsonStoreLock::attempt() {
             return Attempt::Busy;
         }
         // No kernel locks on this file system; QLockFile must not find an empty file of ours.
-        if (created)
-            ::unlink(name.constData());
+        if (created) ::unlink(name.constData());
         ::close(fd);
         return Attempt::NoKernelLocks;
     }
@@ -119,11 +113,9 @@ bool JsonStoreLock::namesAHolderElsewhere() const {
     QString host;
     QString program;
     // Empty (its writer was killed before it wrote) or not QLockFile's form: no one to wait for.
-    if (!fallback_.getLockInfo(&pid, &host, &program))
-        return false;
+    if (!fallback_.getLockInfo(&pid, &host, &program)) return false;
     // A holder on this computer would hold the kernel lock we just took.
-    if (host.isEmpty() || host == QSysInfo::machineHostName())
-        return false;
+    if (host.isEmpty() || host == QSysInfo::machineHostName()) return false;
     const QDateTime written = QFileInfo(path_).lastModified();
     return std::abs(written.msecsTo(QDateTime::currentDateTime())) < fallback_.staleLockTime();
 }
@@ -148,8 +140,7 @@ void JsonStoreLock::unlock() {
         ::close(fd_);
         fd_ = -1;
     }
-    if (fallback_.isLocked())
-        fallback_.unlock();
+    if (fallback_.isLocked()) fallback_.unlock();
 }
 
 }  // namespace solvane::linuxos

@@ -17,14 +17,12 @@ QByteArray replaceInvalidUtf8InStrings(const QByteArray& json) {
         // are ASCII, which is never part of a multi-byte UTF-8 sequence, so looking at
         // single bytes finds the end even when the bytes between are not UTF-8.
         qsizetype close = i + 1;
-        while (close < json.size() && json[close] != '"')
-            close += json[close] == '\\' ? 2 : 1;
+        while (close < json.size() && json[close] != '"') close += json[close] == '\\' ? 2 : 1;
         close = qMin(close, json.size());
         const QByteArray inner = json.mid(i + 1, close - i - 1);
         result += '"';
         result += inner.isValidUtf8() ? inner : QString::fromUtf8(inner).toUtf8();
-        if (close < json.size())
-            result += '"';
+        if (close < json.size()) result += '"';
         i = close + 1;
     }
     return result;

@@ -34,17 +34,14 @@ LinuxScreenSaver::LinuxScreenSaver(int busTimeoutMs) : LinuxScreenSaver(QDBusCon
 
 LinuxScreenSaver::LinuxScreenSaver(const QDBusConnection& bus, int busTimeoutMs)
     : bus_(bus), busTimeoutMs_(busTimeoutMs), x11_(std::make_unique<X11ScreenSaverState>()) {
-    if (!bus_.isConnected())
-        return;
+    if (!bus_.isConnected()) return;
     // Watching starts before the first question, so no change between them is lost.
     watcher_.setConnection(bus_);
     watcher_.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
-    for (const ScreenSaverService& service : services)
-        watcher_.addWatchedService(QLatin1String(service.name));
+    for (const ScreenSaverService& service : services) watcher_.addWatchedService(QLatin1String(service.name));
     const auto record = [this](const QString& name, bool owned) {
         for (std::size_t i = 0; i < owned_.size(); ++i) {
-            if (name == QLatin1String(services[i].name))
-                owned_[i] = owned;
+            if (name == QLatin1String(services[i].name)) owned_[i] = owned;
         }
     };
     QObject::connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, &watcher_,
@@ -65,19 +62,16 @@ bool LinuxScreenSaver::hasOwner(std::size_t service) {
         hasOwner << QLatin1String(services[service].name);
         const std::optional<bool> answer = singleBoolean(bus_.call(hasOwner, QDBus::Block, busTimeoutMs_));
         // No answer: asked again next time.
-        if (!answer)
-            return false;
+        if (!answer) return false;
         owned_[service] = answer;
     }
     return *owned_[service];
 }
 
 std::optional<bool> LinuxScreenSaver::askSessionBus() {
-    if (!bus_.isConnected())
-        return std::nullopt;
+    if (!bus_.isConnected()) return std::nullopt;
     for (std::size_t i = 0; i < owned_.size(); ++i) {
-        if (!hasOwner(i))
-            continue;
+        if (!hasOwner(i)) continue;
         const ScreenSaverService& service = services[i];
         const QString name = QLatin1String(service.name);
         const QDBusMessage getActive =
@@ -89,8 +83,7 @@ std::optional<bool> LinuxScreenSaver::askSessionBus() {
 }
 
 bool LinuxScreenSaver::isRunning() {
-    if (const std::optional<bool> active = askSessionBus())
-        return *active;
+    if (const std::optional<bool> active = askSessionBus()) return *active;
     return x11_->isOn().value_or(false);
 }
 

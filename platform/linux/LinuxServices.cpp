@@ -42,12 +42,12 @@ struct LinuxServices::Objects {
 };
 
 LinuxServices::LinuxServices()
-    : objects_(std::make_unique<Objects>()),
-      platform_{objects_->loop,      objects_->timers,      objects_->store,     objects_->monitors,
-                objects_->fonts,     objects_->screenSaver, objects_->memory,    objects_->processes,
-                objects_->shell,     objects_->instances,   objects_->files,     objects_->autostart,
-                objects_->errors,    objects_->clock,       objects_->windows,   objects_->text,
-                objects_->locale} {}
+    : objects_(std::make_unique<Objects>()), platform_{objects_->loop,      objects_->timers,    objects_->store,
+                                                       objects_->monitors,  objects_->fonts,     objects_->screenSaver,
+                                                       objects_->memory,    objects_->processes, objects_->shell,
+                                                       objects_->instances, objects_->files,     objects_->autostart,
+                                                       objects_->errors,    objects_->clock,     objects_->windows,
+                                                       objects_->text,      objects_->locale} {}
 
 LinuxServices::~LinuxServices() = default;
 

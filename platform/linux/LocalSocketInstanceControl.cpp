@@ -49,24 +49,19 @@ LocalSocketInstanceControl::~LocalSocketInstanceControl() { withdraw(); }
 
 bool LocalSocketInstanceControl::quitAnotherInstance() {
     const QString folder = privateRuntimeFolder();
-    if (folder.isEmpty())
-        return false;
+    if (folder.isEmpty()) return false;
     // The prefix is tested here rather than given to entryList as a name filter: a
     // filter is a wildcard that Qt compiles into a regular expression, which would map
     // the whole PCRE library into every start for this one look.
     const QStringList names = QDir(folder).entryList(QDir::System | QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
-        if (!name.startsWith(QLatin1String(namePrefix)))
-            continue;
+        if (!name.startsWith(QLatin1String(namePrefix))) continue;
         const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
-        if (path == socketPath_ || !isOwnSocketFile(path))
-            continue;
+        if (path == socketPath_ || !isOwnSocketFile(path)) continue;
         const Contact contact = sendLine(path, quitRequest);
-        if (contact == Contact::Reached)
-            return true;
+        if (contact == Contact::Reached) return true;
         // Refused: the file is left by an instance that died without removing it.
-        if (contact == Contact::Refused)
-            ::unlink(path.constData());
+        if (contact == Contact::Refused) ::unlink(path.constData());
     }
     return false;
 }
@@ -75,8 +70,7 @@ void LocalSocketInstanceControl::announce(std::function<void()> onQuit) {
     withdraw();
     onQuit_ = std::move(onQuit);
     const QString folder = privateRuntimeFolder();
-    if (folder.isEmpty())
-        return;
+    if (folder.isEmpty()) return;
     const QByteArray nativeFolder = QFile::encodeName(folder);
     QByteArray path;
     int listener = takeInheritedListener(nativeFolder, namePrefix, &path);
@@ -84,8 +78,7 @@ void LocalSocketInstanceControl::announce(std::function<void()> onQuit) {
         path = nativeFolder + '/' + QFile::encodeName(socketName_);
         listener = listenAt(path);
     }
-    if (listener < 0)
-        return;
+    if (listener < 0) return;
     listener_ = listener;
     socketPath_ = path;
     // Connections that came while no one was listening (during a restart) are served
@@ -95,21 +88,17 @@ void LocalSocketInstanceControl::announce(std::function<void()> onQuit) {
 }
 
 void LocalSocketInstanceControl::answerWaitingRequests() {
-    if (!listening_)
-        return;
-    if (acceptConnections())
-        return;
+    if (!listening_) return;
+    if (acceptConnections()) return;
     for (auto request = requests_.begin(); request != requests_.end();) {
         const auto next = std::next(request);
-        if (serve(request))
-            return;
+        if (serve(request)) return;
         request = next;
     }
 }
 
 void LocalSocketInstanceControl::handOver() {
-    if (listener_ < 0)
-        return;
+    if (listener_ < 0) return;
     stopAnswering();
     leaveOpenAcrossExec(listener_);
     handedOver_ = true;
@@ -119,8 +108,7 @@ void LocalSocketInstanceControl::withdraw() {
     stopAnswering();
     if (listener_ >= 0) {
         // A handed-over socket belongs to the new instance now: only this process lets go.
-        if (!handedOver_)
-            ::unlink(socketPath_.constData());
+        if (!handedOver_) ::unlink(socketPath_.constData());
         ::close(listener_);
     }
     listener_ = -1;
@@ -129,8 +117,7 @@ void LocalSocketInstanceControl::withdraw() {
 }
 
 void LocalSocketInstanceControl::stopAnswering() {
-    while (!requests_.empty())
-        closeRequest(requests_.begin());
+    while (!requests_.empty()) closeRequest(requests_.begin());
     if (listening_) {
         listening_->setEnabled(false);
         listening_->deleteLater();
@@ -142,8 +129,7 @@ bool LocalSocketInstanceControl::acceptConnections() {
     while (listening_) {
         const int descriptor = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (descriptor < 0) {
-            if (errno == EINTR || errno == ECONNABORTED)
-                continue;
+            if (errno == EINTR || errno == ECONNABORTED) continue;
             return false;
         }
         // The folder already keeps other users out; the peer's credentials make sure.
@@ -151,17 +137,14 @@ bool LocalSocketInstanceControl::acceptConnections() {
             ::close(descriptor);
             continue;
         }
-        if (requests_.size() >= waitingRequestsLimit)
-            closeRequest(requests_.begin());
+        if (requests_.size() >= waitingRequestsLimit) closeRequest(requests_.begin());
         auto* notifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, &notifierOwner_);
         QObject::connect(notifier, &QSocketNotifier::activated, notifier,
                          [this, descriptor] { serveDescriptor(descriptor); });
         requests_.push_back({descriptor, notifier, QDeadlineTimer(requestTimeoutMs), {}});
-        if (!idleTimer_.isActive())
-            idleTimer_.start(requestTimeoutMs);
+        if (!idleTimer_.isActive()) idleTimer_.start(requestTimeoutMs);
         // The line is usually there already.
-        if (serve(std::prev(requests_.end())))
-            return true;
+        if (serve(std::prev(requests_.end()))) return true;
     }
     return false;
 }
@@ -169,8 +152,7 @@ bool LocalSocketInstanceControl::acceptConnections() {
 void LocalSocketInstanceControl::serveDescriptor(int descriptor) {
     const auto request = std::find_if(requests_.begin(), requests_.end(),
                                       [descriptor](const Request& each) { return each.descriptor == descriptor; });
-    if (request != requests_.end())
-        serve(request);
+    if (request != requests_.end()) serve(request);
 }
 
 bool LocalSocketInstanceControl::serve(RequestList::iterator request) {
@@ -181,17 +163,14 @@ bool LocalSocketInstanceControl::serve(RequestList::iterator request) {
             request->received.append(buffer, count);
             continue;
         }
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return false;  // the rest has yet to come
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return false;  // the rest has yet to come
         break;  // the other side hung up, or the connection failed
     }
     const QByteArray& received = request->received;
     const bool quit = received.left(received.indexOf('\n') + 1) == quitRequest;
     closeRequest(request);
-    if (!quit || !onQuit_)
-        return false;
+    if (!quit || !onQuit_) return false;
     // A copy: the action may withdraw this instance or announce it again.
     const std::function<void()> action = onQuit_;
     action();
@@ -203,13 +182,11 @@ void LocalSocketInstanceControl::closeRequest(RequestList::iterator request) {
     request->notifier->deleteLater();
     ::close(request->descriptor);
     requests_.erase(request);
-    if (requests_.empty())
-        idleTimer_.stop();
+    if (requests_.empty()) idleTimer_.stop();
 }
 
 void LocalSocketInstanceControl::closeIdleRequests() {
-    while (!requests_.empty() && requests_.front().deadline.hasExpired())
-        closeRequest(requests_.begin());
+    while (!requests_.empty() && requests_.front().deadline.hasExpired()) closeRequest(requests_.begin());
     if (!requests_.empty())
         idleTimer_.start(static_cast<int>(std::max<qint64>(requests_.front().deadline.remainingTime(), 0)));
 }

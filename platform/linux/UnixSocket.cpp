@@ -20,8 +20,7 @@ bool makeAddress(const QByteArray& path, sockaddr_un& address) {
     address = sockaddr_un{};
     address.sun_family = AF_UNIX;
     // Room for the terminating zero: the kernel reads the path as a C string.
-    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path)
-        return false;
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return false;
     std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
     return true;
 }
@@ -46,15 +45,13 @@ QByteArray boundPath(int descriptor) {
 
 bool isInheritedListener(int descriptor, const QByteArray& folder, const QByteArray& prefix, QByteArray* path) {
     const int flags = ::fcntl(descriptor, F_GETFD);
-    if (flags < 0 || (flags & FD_CLOEXEC) != 0)
-        return false;
+    if (flags < 0 || (flags & FD_CLOEXEC) != 0) return false;
     if (intOption(descriptor, SO_DOMAIN) != AF_UNIX || intOption(descriptor, SO_TYPE) != SOCK_STREAM ||
         intOption(descriptor, SO_ACCEPTCONN) != 1)
         return false;
     const QByteArray bound = boundPath(descriptor);
     const QByteArray start = folder + '/' + prefix;
-    if (!bound.startsWith(start) || bound.indexOf('/', folder.size() + 1) >= 0)
-        return false;
+    if (!bound.startsWith(start) || bound.indexOf('/', folder.size() + 1) >= 0) return false;
     *path = bound;
     return true;
 }
@@ -63,11 +60,9 @@ bool isInheritedListener(int descriptor, const QByteArray& folder, const QByteAr
 
 int listenAt(const QByteArray& path) {
     sockaddr_un address{};
-    if (!makeAddress(path, address))
-        return -1;
+    if (!makeAddress(path, address)) return -1;
     const int descriptor = newSocket();
-    if (descriptor < 0)
-        return -1;
+    if (descriptor < 0) return -1;
     // The socket file takes the socket's mode: only this user may connect.
     if (::fchmod(descriptor, S_IRUSR | S_IWUSR) != 0 ||
         ::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
@@ -84,11 +79,9 @@ int listenAt(const QByteArray& path) {
 
 Contact sendLine(const QByteArray& path, const QByteArray& line) {
     sockaddr_un address{};
-    if (!makeAddress(path, address))
-        return Contact::Unreachable;
+    if (!makeAddress(path, address)) return Contact::Unreachable;
     const int descriptor = newSocket();
-    if (descriptor < 0)
-        return Contact::Unreachable;
+    if (descriptor < 0) return Contact::Unreachable;
     Contact contact = Contact::Unreachable;
     if (::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
         // The connection is queued at the listener; the line waits there until it reads.
@@ -114,20 +107,17 @@ bool peerIsThisUser(int descriptor) {
 
 void leaveOpenAcrossExec(int descriptor) {
     const int flags = ::fcntl(descriptor, F_GETFD);
-    if (flags >= 0)
-        ::fcntl(descriptor, F_SETFD, flags & ~FD_CLOEXEC);
+    if (flags >= 0) ::fcntl(descriptor, F_SETFD, flags & ~FD_CLOEXEC);
 }
 
 int takeInheritedListener(const QByteArray& folder, const QByteArray& prefix, QByteArray* path) {
     DIR* descriptors = ::opendir("/proc/self/fd");
-    if (!descriptors)
-        return -1;
+    if (!descriptors) return -1;
     int found = -1;
     while (const dirent* entry = ::readdir(descriptors)) {
         char* end = nullptr;
         const long number = std::strtol(entry->d_name, &end, 10);
-        if (end == entry->d_name || *end != '\0' || number <= STDERR_FILENO || number == ::dirfd(descriptors))
-            continue;
+        if (end == entry->d_name || *end != '\0' || number <= STDERR_FILENO || number == ::dirfd(descriptors)) continue;
         const int descriptor = static_cast<int>(number);
         if (isInheritedListener(descriptor, folder, prefix, path)) {
             found = descriptor;

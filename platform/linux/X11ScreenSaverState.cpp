@@ -16,20 +16,16 @@ Display* asDisplay(void* display) { return static_cast<Display*>(display); }
 X11ScreenSaverState::X11ScreenSaverState() = default;
 
 X11ScreenSaverState::~X11ScreenSaverState() {
-    if (display_)
-        XCloseDisplay(asDisplay(display_));
+    if (display_) XCloseDisplay(asDisplay(display_));
 }
 
 bool X11ScreenSaverState::connect() {
-    if (tried_)
-        return display_ && hasExtension_;
+    if (tried_) return display_ && hasExtension_;
     tried_ = true;
     const char* name = std::getenv("DISPLAY");
-    if (!name || !*name)
-        return false;
+    if (!name || !*name) return false;
     display_ = XOpenDisplay(name);
-    if (!display_)
-        return false;
+    if (!display_) return false;
     int eventBase = 0;
     int errorBase = 0;
     hasExtension_ = XScreenSaverQueryExtension(asDisplay(display_), &eventBase, &errorBase) != 0;
@@ -37,15 +33,12 @@ bool X11ScreenSaverState::connect() {
 }
 
 std::optional<bool> X11ScreenSaverState::isOn() {
-    if (!connect())
-        return std::nullopt;
+    if (!connect()) return std::nullopt;
     Display* display = asDisplay(display_);
     XScreenSaverInfo* info = XScreenSaverAllocInfo();
-    if (!info)
-        return std::nullopt;
+    if (!info) return std::nullopt;
     std::optional<bool> on;
-    if (XScreenSaverQueryInfo(display, DefaultRootWindow(display), info) != 0)
-        on = info->state == ScreenSaverOn;
+    if (XScreenSaverQueryInfo(display, DefaultRootWindow(display), info) != 0) on = info->state == ScreenSaverOn;
     XFree(info);
     return on;
 }

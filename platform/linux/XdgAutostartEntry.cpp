@@ -25,7 +25,9 @@ std::string XdgAutostartEntry::entryText(const std::string& executablePath, cons
            "Type=Application\n"
            "Name=Solvane\n"
            "Comment=Shows your affirmation on the screen every so often\n"
-           "Exec=" + exec + "\n"
+           "Exec=" +
+           exec +
+           "\n"
            "Icon=solvane\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
@@ -39,20 +41,17 @@ void XdgAutostartEntry::write(const std::string& executablePath, const std::stri
     const std::string text = entryText(executablePath, word);
     const QString path = entryPath();
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw std::runtime_error("Cannot create the folder " + folder.toStdString());
+    if (!QDir().mkpath(folder)) throw std::runtime_error("Cannot create the folder " + folder.toStdString());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !file.commit())
+        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
         throw std::runtime_error("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
 void XdgAutostartEntry::remove() {
     const QString path = entryPath();
     QFile file(path);
-    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-        return;
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) return;
     if (!file.remove())
         throw std::runtime_error("Cannot remove " + path.toStdString() + ": " + file.errorString().toStdString());
 }

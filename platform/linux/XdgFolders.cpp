@@ -17,8 +17,7 @@ namespace {
 
 QString absoluteFromEnvironment(const char* variable) {
     const QString value = qEnvironmentVariable(variable);
-    if (value.isEmpty() || !QDir::isAbsolutePath(value))
-        return {};
+    if (value.isEmpty() || !QDir::isAbsolutePath(value)) return {};
     return QDir::cleanPath(value);
 }
 
@@ -30,15 +29,13 @@ QString homeFromPasswordDatabase() {
     passwd* found = nullptr;
     while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < 1 << 20)
         buffer.resize(buffer.size() * 2);
-    if (!found || !found->pw_dir)
-        return {};
+    if (!found || !found->pw_dir) return {};
     return QFile::decodeName(found->pw_dir);
 }
 
 QString fromEnvironmentOrHome(const char* variable, const char* belowHome) {
     QString value = absoluteFromEnvironment(variable);
-    if (!value.isEmpty())
-        return value;
+    if (!value.isEmpty()) return value;
     return QDir::cleanPath(homeFolder() + QLatin1Char('/') + QLatin1String(belowHome));
 }
 
@@ -47,8 +44,7 @@ QString fromEnvironmentOrHome(const char* variable, const char* belowHome) {
 QString homeFolder() {
     // QDir::homePath() falls back to "/" without HOME, which would put the settings in /.config.
     QString home = absoluteFromEnvironment("HOME");
-    if (!home.isEmpty())
-        return home;
+    if (!home.isEmpty()) return home;
     const QString fromDatabase = homeFromPasswordDatabase();
     return QDir::isAbsolutePath(fromDatabase) ? QDir::cleanPath(fromDatabase) : QDir::rootPath();
 }
@@ -58,8 +54,7 @@ QString xdgConfigHome() { return fromEnvironmentOrHome("XDG_CONFIG_HOME", ".conf
 QString xdgFirstConfigDir() {
     const QStringList folders = qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString& folder : folders) {
-        if (QDir::isAbsolutePath(folder))
-            return QDir::cleanPath(folder);
+        if (QDir::isAbsolutePath(folder)) return QDir::cleanPath(folder);
     }
     return QStringLiteral("/etc/xdg");
 }

@@ -62,7 +62,8 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
         startupWarnings += QStringLiteral("solvane: ") + message + QLatin1Char('\n');
         return;
     }
-    std::fprintf(stderr, "%ssolvane: %s\n", startupWarnings.toLocal8Bit().constData(), message.toLocal8Bit().constData());
+    std::fprintf(stderr, "%ssolvane: %s\n", startupWarnings.toLocal8Bit().constData(),
+                 message.toLocal8Bit().constData());
     std::_Exit(NoDisplayExitCode);
 }
 

@@ -46,8 +46,9 @@ ConfigDialog::ConfigDialog(TfrmConfig& model)
     aboutPage_ = new AboutPageWidget(model_);
     thanksPage_ = new ThanksPageWidget(model_);
     const std::pair<QWidget*, const char*> pages[PageCount] = {
-        {linksPage_, "TabLinks"},     {affirmationsPage_, "TabAffirmations"}, {fontColourPage_, "TabFontColour"},
-        {displayPage_, "TabDisplay"}, {aboutPage_, "TabAbout"},               {thanksPage_, "TabThanks"}};
+        {linksPage_, "TabLinks"},           {affirmationsPage_, "TabAffirmations"},
+        {fontColourPage_, "TabFontColour"}, {displayPage_, "TabDisplay"},
+        {aboutPage_, "TabAbout"},           {thanksPage_, "TabThanks"}};
     for (const auto& [page, name] : pages) {
         page->setObjectName(QString::fromLatin1(name));
         pages_->addTab(page, QString());
@@ -81,7 +82,12 @@ void ConfigDialog::queueRefresh() {
     // served line, the preview), and show() brings the widgets up to date anyway.
     if (refreshQueued_ || !isVisible()) return;
     refreshQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { if (refreshQueued_) refresh(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (refreshQueued_) refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void ConfigDialog::refresh() {

@@ -74,14 +74,17 @@ DisplayPageWidget::DisplayPageWidget(TfrmConfig& model) : model_(model) {
     label21_->setBuddy(edit2_);
     label13_->setBuddy(edit8_);
 
-    for (const auto& [widget, field] : {std::pair{edit1_, &model_.Edit1}, {edit4_, &model_.Edit4},
-                                        {edit3_, &model_.Edit3}, {edit2_, &model_.Edit2}, {edit8_, &model_.Edit8}}) {
+    for (const auto& [widget, field] : {std::pair{edit1_, &model_.Edit1},
+                                        {edit4_, &model_.Edit4},
+                                        {edit3_, &model_.Edit3},
+                                        {edit2_, &model_.Edit2},
+                                        {edit8_, &model_.Edit8}}) {
         edits_.push_back(new EditBinding(*widget, *field));
     }
 
-    QWidget* const tabOrder[] = {comboBox1_, cbAutorun_, edit1_, edit4_, tbAnzeige_, cbVollbild_, cbMultiple_,
-                                 edit8_, edit3_, edit2_, tbAnzeigeIntervall_, cbStartWithPause_, cbSCRPause_,
-                                 cbVersteckt_};
+    QWidget* const tabOrder[] = {comboBox1_,          cbAutorun_,        edit1_,      edit4_,      tbAnzeige_,
+                                 cbVollbild_,         cbMultiple_,       edit8_,      edit3_,      edit2_,
+                                 tbAnzeigeIntervall_, cbStartWithPause_, cbSCRPause_, cbVersteckt_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     refresh();
 }
@@ -123,9 +126,12 @@ void DisplayPageWidget::refresh() {
     syncCheckBox(*cbStartWithPause_, model_.cbStartWithPause);
     syncCheckBox(*cbMultiple_, model_.cbMultiple);
     syncCheckBox(*cbSCRPause_, model_.cbSCRPause);
-    for (const auto& [widget, label] : {std::pair{label14_, &model_.Label14}, {label32_, &model_.Label32},
-                                        {label33_, &model_.Label33}, {label12_, &model_.Label12},
-                                        {label20_, &model_.Label20}, {label21_, &model_.Label21},
+    for (const auto& [widget, label] : {std::pair{label14_, &model_.Label14},
+                                        {label32_, &model_.Label32},
+                                        {label33_, &model_.Label33},
+                                        {label12_, &model_.Label12},
+                                        {label20_, &model_.Label20},
+                                        {label21_, &model_.Label21},
                                         {label13_, &model_.Label13}}) {
         syncLabel(*widget, *label);
         widget->adjustSize();

@@ -56,8 +56,8 @@ FontColourPageWidget::FontColourPageWidget(TfrmConfig& model) : model_(model) {
     bindCheckBox(*background_.random, model_.cbZFarbe);
     bindCheckBox(*background_.fourth, model_.cbTBack);
 
-    QWidget* const tabOrder[] = {button6_,        cbZSchriftart_,  cbZSize_,          text_.button,
-                                 text_.random,    text_.fourth,    contour_.button,   contour_.random,
+    QWidget* const tabOrder[] = {button6_,        cbZSchriftart_,     cbZSize_,           text_.button,
+                                 text_.random,    text_.fourth,       contour_.button,    contour_.random,
                                  contour_.fourth, background_.button, background_.random, background_.fourth};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     refresh();

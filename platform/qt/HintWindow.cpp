@@ -86,7 +86,12 @@ void HintWindow::refresh() {
 void HintWindow::queueRefresh() {
     if (refreshQueued_) return;
     refreshQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { if (refreshQueued_) refresh(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (refreshQueued_) refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 HintLayers HintWindow::layers() const { return paintOrder(std::as_const(model_).layerLabels()); }
@@ -155,7 +160,8 @@ void HintWindow::paintEvent(QPaintEvent*) {
         paintedSinceShow_ = true;
         trace("painted");
         // On screen now, and placed by the window manager: the overlay can go above it.
-        QMetaObject::invokeMethod(this, [this] { updateInputOverlay(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { updateInputOverlay(); }, Qt::QueuedConnection);
     }
 }
 

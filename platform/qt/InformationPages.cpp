@@ -59,9 +59,10 @@ LinksPageWidget::LinksPageWidget(TfrmConfig& model) : model_(model) {
         QRect bounds;
         Button& link;
     };
-    const Area areas[] = {{"Image4", {8, 16, 145, 137}, model_.Image4},   {"Image5", {168, 16, 153, 137}, model_.Image5},
-                          {"Image3", {328, 16, 161, 137}, model_.Image3}, {"Image6", {8, 168, 145, 137}, model_.Image6},
-                          {"Image7", {168, 168, 153, 137}, model_.Image7}, {"Image9", {328, 160, 161, 145}, model_.Image9}};
+    const Area areas[] = {
+        {"Image4", {8, 16, 145, 137}, model_.Image4},    {"Image5", {168, 16, 153, 137}, model_.Image5},
+        {"Image3", {328, 16, 161, 137}, model_.Image3},  {"Image6", {8, 168, 145, 137}, model_.Image6},
+        {"Image7", {168, 168, 153, 137}, model_.Image7}, {"Image9", {328, 160, 161, 145}, model_.Image9}};
     for (const Area& area : areas) {
         Button& link = area.link;
         addPicture(this, area.name, area.bounds)->setClickAction([&link] { link.userClick(); });

@@ -18,8 +18,7 @@ constexpr int DesignAlphabetWidth = 290;
 constexpr int NarrowestStretch = 75;
 
 int alphabetWidth(const QFont& font) {
-    return QFontMetrics(font).horizontalAdvance(
-        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    return QFontMetrics(font).horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
 }
 
 }  // namespace

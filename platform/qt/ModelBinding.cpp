@@ -86,7 +86,8 @@ void bindSlider(QSlider& widget, TrackBar& bar) {
 
 void syncSlider(QSlider& widget, const TrackBar& bar) {
     const QSignalBlocker block(&widget);
-    if (widget.minimum() != bar.minimum() || widget.maximum() != bar.maximum()) widget.setRange(bar.minimum(), bar.maximum());
+    if (widget.minimum() != bar.minimum() || widget.maximum() != bar.maximum())
+        widget.setRange(bar.minimum(), bar.maximum());
     if (widget.value() != bar.position()) widget.setValue(bar.position());
     syncControl(widget, bar);
 }
@@ -103,7 +104,8 @@ void syncComboBox(QComboBox& widget, const ComboBox& list) {
     const QSignalBlocker block(&widget);
     const auto& items = list.items();
     bool same = widget.count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < widget.count(); ++i) same = widget.itemText(i) == toQString(items[static_cast<std::size_t>(i)]);
+    for (int i = 0; same && i < widget.count(); ++i)
+        same = widget.itemText(i) == toQString(items[static_cast<std::size_t>(i)]);
     if (!same) {
         widget.clear();
         for (const std::string& item : items) widget.addItem(toQString(item));
@@ -178,7 +180,8 @@ void EditBinding::sync() {
 void EditBinding::showText() {
     const QString text = toQString(field_.text());
     // Room for a longer text the program set; the model itself cuts what the user types.
-    const int limit = field_.maxLength > 0 ? std::max<int>(field_.maxLength, static_cast<int>(text.size())) : UnlimitedLength;
+    const int limit =
+        field_.maxLength > 0 ? std::max<int>(field_.maxLength, static_cast<int>(text.size())) : UnlimitedLength;
     if (widget_.maxLength() != limit) widget_.setMaxLength(limit);
     if (widget_.text() != text) widget_.setText(text);
     if (widget_.isReadOnly() != field_.readOnly) widget_.setReadOnly(field_.readOnly);

@@ -11,8 +11,8 @@ static void registerPictures() { Q_INIT_RESOURCE(pictures); }
 namespace solvane::qt {
 
 QImage decodePicture(const QByteArray& jpeg) {
-    const auto decoded =
-        jpeg::decodeJpeg(reinterpret_cast<const std::uint8_t*>(jpeg.constData()), static_cast<std::size_t>(jpeg.size()));
+    const auto decoded = jpeg::decodeJpeg(reinterpret_cast<const std::uint8_t*>(jpeg.constData()),
+                                          static_cast<std::size_t>(jpeg.size()));
     if (!decoded || decoded->width <= 0 || decoded->height <= 0) return {};
     const std::size_t rowBytes = static_cast<std::size_t>(decoded->width) * 3;
     if (decoded->rgb.size() < rowBytes * static_cast<std::size_t>(decoded->height)) return {};

@@ -108,8 +108,7 @@ bool SessionEndWatcher::eventFilter(QObject* watched, QEvent* event) {
 
 void SessionEndWatcher::readSignal() {
     char buffer[16];
-    while (::read(pipe_[0], buffer, sizeof buffer) > 0) {
-    }
+    while (::read(pipe_[0], buffer, sizeof buffer) > 0) {}
     sessionEnds();
 }
 

@@ -72,7 +72,12 @@ void TrayIconView::refreshMenu() {
 void TrayIconView::queueMenuRefresh() {
     if (menuRefreshQueued_) return;
     menuRefreshQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { if (menuRefreshQueued_) refreshMenu(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (menuRefreshQueued_) refreshMenu();
+        },
+        Qt::QueuedConnection);
 }
 
 void TrayIconView::apply(platform::TrayImage image, const std::string& toolTip) {

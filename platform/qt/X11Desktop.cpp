@@ -25,8 +25,8 @@ std::optional<QMargins> readFrameExtents(Display* connection, Window window, Ato
     unsigned long count = 0;
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(connection, window, extents, 0, 4, False, XA_CARDINAL, &type, &format,
-                                          &count, &remaining, &data);
+    const int status = XGetWindowProperty(connection, window, extents, 0, 4, False, XA_CARDINAL, &type, &format, &count,
+                                          &remaining, &data);
     std::optional<QMargins> margins;
     if (status == Success && type == XA_CARDINAL && format == 32 && count == 4) {
         // Xlib hands 32-bit items over as longs: left, right, top, bottom.
@@ -45,8 +45,8 @@ bool windowManagerSupports(Display* connection, Atom feature) {
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     const Atom supported = XInternAtom(connection, "_NET_SUPPORTED", False);
-    const int status = XGetWindowProperty(connection, DefaultRootWindow(connection), supported, 0, 4096, False,
-                                          XA_ATOM, &type, &format, &count, &remaining, &data);
+    const int status = XGetWindowProperty(connection, DefaultRootWindow(connection), supported, 0, 4096, False, XA_ATOM,
+                                          &type, &format, &count, &remaining, &data);
     bool found = false;
     if (status == Success && type == XA_ATOM && format == 32) {
         const auto* atoms = reinterpret_cast<const Atom*>(data);

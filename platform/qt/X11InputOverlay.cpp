@@ -1,8 +1,8 @@
 #include "platform/qt/X11InputOverlay.h"
 
+#include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <string>
-#include <xcb/xcb.h>
 
 #include "platform/qt/X11Desktop.h"
 

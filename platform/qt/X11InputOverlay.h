@@ -1,8 +1,8 @@
 #pragma once
+#include <qwindowdefs.h>
 #include <QAbstractNativeEventFilter>
 #include <QRect>
 #include <functional>
-#include <qwindowdefs.h>
 
 namespace solvane::qt::x11 {
 

@@ -20,19 +20,17 @@ TEST_P(ParseIntegerTest, ReadsWordThreeAsTheProgramDoes) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ParseIntegerTest,
     ::testing::Values(IntegerCase{"3", 3}, IntegerCase{"0", 0}, IntegerCase{"-7", -7}, IntegerCase{"+12", 12},
-                      IntegerCase{"  42", 42},            // leading blanks are allowed
-                      IntegerCase{"42 ", std::nullopt},   // trailing ones are not
-                      IntegerCase{"007", 7},
-                      IntegerCase{"$1F", 31}, IntegerCase{"x1f", 31}, IntegerCase{"X10", 16}, IntegerCase{"0x10", 16},
-                      IntegerCase{"0X7fffffff", 2147483647}, IntegerCase{"-$10", -16},
+                      IntegerCase{"  42", 42},           // leading blanks are allowed
+                      IntegerCase{"42 ", std::nullopt},  // trailing ones are not
+                      IntegerCase{"007", 7}, IntegerCase{"$1F", 31}, IntegerCase{"x1f", 31}, IntegerCase{"X10", 16},
+                      IntegerCase{"0x10", 16}, IntegerCase{"0X7fffffff", 2147483647}, IntegerCase{"-$10", -16},
                       IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", -2147483647 - 1},
-                      IntegerCase{"2147483648", std::nullopt},   // beyond 32 bits
-                      IntegerCase{"-2147483649", std::nullopt},
-                      IntegerCase{"$80000000", std::nullopt},
-                      IntegerCase{"99999999999999999999", std::nullopt},
-                      IntegerCase{"", std::nullopt}, IntegerCase{"-", std::nullopt}, IntegerCase{"+", std::nullopt},
-                      IntegerCase{"$", std::nullopt}, IntegerCase{"0x", std::nullopt},
-                      IntegerCase{"3a", std::nullopt}, IntegerCase{"1.5", std::nullopt}, IntegerCase{"$G", std::nullopt},
+                      IntegerCase{"2147483648", std::nullopt},  // beyond 32 bits
+                      IntegerCase{"-2147483649", std::nullopt}, IntegerCase{"$80000000", std::nullopt},
+                      IntegerCase{"99999999999999999999", std::nullopt}, IntegerCase{"", std::nullopt},
+                      IntegerCase{"-", std::nullopt}, IntegerCase{"+", std::nullopt}, IntegerCase{"$", std::nullopt},
+                      IntegerCase{"0x", std::nullopt}, IntegerCase{"3a", std::nullopt},
+                      IntegerCase{"1.5", std::nullopt}, IntegerCase{"$G", std::nullopt},
                       IntegerCase{"--1", std::nullopt}, IntegerCase{"\t3", std::nullopt}));
 
 TEST(CommandLineTest, SplitsWordsAtBlanksAndControlCharactersAndKeepsQuotedStretches) {

@@ -83,8 +83,9 @@ TEST(ProgramEntryTest, TheWordHideRemovesTheIconAtTheStartupTick) {
         std::vector<std::string> words;
         bool iconAfterTick;
     };
-    for (const Case& c : {Case{{"hide"}, false}, Case{{"HIDE"}, false}, Case{{"start", "Hide"}, false},
-                          Case{{"reload", "hide", "0"}, false}, Case{{"a", "b", "hide"}, true}, Case{{"start"}, true}}) {
+    for (const Case& c :
+         {Case{{"hide"}, false}, Case{{"HIDE"}, false}, Case{{"start", "Hide"}, false},
+          Case{{"reload", "hide", "0"}, false}, Case{{"a", "b", "hide"}, true}, Case{{"start"}, true}}) {
         ProgramHarness h(CommandLine::fromArguments(c.words));
         h.start();
         EXPECT_TRUE(h.main().TrayIcon1.Active());

@@ -40,7 +40,7 @@ TEST_F(TrayController, AClickWhilePausingStopsAndAnotherStartsAtOnce) {
 
 TEST_F(TrayController, AClickWhileStoppedButStillDisplayingStaysStoppedAndCutsTheShowing) {
     h.loop().advance(5000);
-    click();  // stop
+    click();          // stop
     h.hint().show();  // an affirmation on screen while stopped (as after "options")
     click();
     EXPECT_FALSE(h.main().running());

@@ -65,7 +65,9 @@ TEST_F(TrayFixture, ReportsClicksToTheirHandlersAndSkipsMissingOnes) {
     icon.leftButtonUp();  // no handler: nothing happens
     icon.OnClick = [&] { events.push_back("click"); };
     icon.OnDblClick = [&] { events.push_back("double"); };
-    icon.OnRightClick = [&](Point at) { events.push_back("right " + std::to_string(at.x) + "," + std::to_string(at.y)); };
+    icon.OnRightClick = [&](Point at) {
+        events.push_back("right " + std::to_string(at.x) + "," + std::to_string(at.y));
+    };
     // What a double click reports: click, double click, click.
     icon.leftButtonUp();
     icon.leftButtonDoubleClick();

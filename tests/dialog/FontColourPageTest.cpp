@@ -20,7 +20,8 @@ TEST_F(FontColourPage, DefaultsShowBlackTextWithAWhiteContourOnThePanel) {
     EXPECT_FALSE(c().Shape1.visible());
     EXPECT_FALSE(c().Label11.visible());
     const Point origin = c().Label1.position();
-    const Point expected[] = {{origin.x - 1, origin.y}, {origin.x, origin.y + 1}, {origin.x + 1, origin.y}, {origin.x, origin.y - 1}};
+    const Point expected[] = {
+        {origin.x - 1, origin.y}, {origin.x, origin.y + 1}, {origin.x + 1, origin.y}, {origin.x, origin.y - 1}};
     const Label* copies[] = {&c().Label2, &c().Label3, &c().Label4, &c().Label5};
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(copies[i]->visible());

@@ -104,7 +104,7 @@ TEST_F(Composition, ATextTooWideForTheMonitorShrinksPointByPointDownToOne) {
     show();
     // 37 x 15 / 2 = 277 fits with 10 to spare in 300; 16 points would need 306.
     EXPECT_EQ(h.hint().Label1.font().size, 15);
-    EXPECT_EQ(h.config().Label1.font().size, 15);  // the preview mirrors the fitted size
+    EXPECT_EQ(h.config().Label1.font().size, 15);    // the preview mirrors the fitted size
     EXPECT_EQ(h.config().FontDialog1Font.size, 27);  // the chosen size stays
 
     ProgramHarness tiny;
@@ -160,7 +160,7 @@ TEST_F(Composition, AMegabyteTextIsCutToWhatTheWidestMonitorCanShow) {
     // the text centred on it as the uncut text would be.
     EXPECT_EQ(hint.Label1.font().size, 1);
     EXPECT_EQ(hint.bounds, (Rect{0, (768 - 11) / 2, 1024, 11}));  // a line is 1 pixel high at 1 point
-    const int width = static_cast<int>(shown.size()) / 2;  // half a pixel per character at 1 point
+    const int width = static_cast<int>(shown.size()) / 2;         // half a pixel per character at 1 point
     EXPECT_EQ(hint.bounds.left + hint.Label1.position().x, (1024 - (width + 10)) / 2 + 5);
     EXPECT_EQ(hint.Label1.position().y, 5);
     EXPECT_LE(h.fake.fonts.measurements - before, 20);

@@ -62,8 +62,8 @@ TEST(DisplayCycleTest, AWindowOnScreenHasItsDisplayTimerAndNoPauseTimer) {
 }
 
 TEST(DisplayCycleTest, ARunShowsTheCountThenPauses) {
-    for (const auto& [count, expected] : std::vector<std::pair<std::string, std::size_t>>{
-             {"03", 3}, {"1", 1}, {"0", 1}, {"-4", 1}, {"0002", 2}}) {
+    for (const auto& [count, expected] :
+         std::vector<std::pair<std::string, std::size_t>>{{"03", 3}, {"1", 1}, {"0", 1}, {"-4", 1}, {"0002", 2}}) {
         ProgramHarness h;
         h.stored()["MultipleAffirmationen"] = 1;
         h.stored()["MultipleAffirmationenAnzahl"] = count;
@@ -174,7 +174,7 @@ TEST(DisplayCycleTest, AScreenSaverEndsARunAfterItsCurrentDisplay) {
 TEST(DisplayCycleTest, ChangingTheTimesRetimesTheRunningTimers) {
     ProgramHarness h;
     h.start();
-    h.loop().at(1900, [&] { h.config().tbAnzeige.userMove(5000); });         // restarts the display's count
+    h.loop().at(1900, [&] { h.config().tbAnzeige.userMove(5000); });        // restarts the display's count
     h.loop().at(9991, [&] { h.config().tbAnzeigeIntervall.userMove(6); });  // restarts the pause's count
     h.loop().at(12'000, [&] { h.config().tbAnzeige.userMove(5000); });      // the same position re-times nothing
     const auto displays = recordDisplays(h, 30'000);
@@ -203,8 +203,8 @@ TEST(ResumeAfterRestartTest, ContinuesTheRunThatTheOldInstanceWasIn) {
     };
     // A restart after the second of four displays writes 3: the new instance shows the
     // last two at once. A restart after the last one writes 1: the pause runs.
-    for (const Case& c : {Case{"3", StartupTick, 2}, Case{"1", 18'000, 4}, Case{"0", StartupTick, 4},
-                          Case{"x", StartupTick, 4}}) {
+    for (const Case& c :
+         {Case{"3", StartupTick, 2}, Case{"1", 18'000, 4}, Case{"0", StartupTick, 4}, Case{"x", StartupTick, 4}}) {
         ProgramHarness h(CommandLine::fromArguments({"reload", "normal", c.word3}));
         h.stored()["MultipleAffirmationen"] = 1;
         h.stored()["MultipleAffirmationenAnzahl"] = std::string("04");

@@ -23,12 +23,12 @@ TEST(FontCatalogue, ExclusionTable) {
     const Case cases[] = {
         {"Webdings", true},
         {"Wingdings", true},
-        {"Wingdings 2", true},          // contains "dings"
-        {"Dingbats", false},            // no rule word: "dingbats" does not contain "dings"
+        {"Wingdings 2", true},  // contains "dings"
+        {"Dingbats", false},    // no rule word: "dingbats" does not contain "dings"
         {"marlett", true},
         {"MARLETT", true},
         {"mArLeTt", true},
-        {"Marlett Pro", false},         // "marlett" counts only as the whole name
+        {"Marlett Pro", false},  // "marlett" counts only as the whole name
         {"Andale Mono IPA", true},
         {"Andale Mono IPA Bold", false},
         {"Andale Mono", false},
@@ -44,11 +44,11 @@ TEST(FontCatalogue, ExclusionTable) {
         {"Verdana", false},
         {"", false},
         // Only A to Z are lower-cased; other letters are compared byte for byte.
-        {"M\xC3\x84RLETT", false},        // "MÄRLETT"
-        {"Sans \xC3\x89XTRA", false},      // "Sans ÉXTRA": no "extra" after ASCII lower-casing
-        {"Wing D\xC4\xB0NGS", false},      // "Wing DİNGS": Unicode lower-casing would give "dings"
-        {"\xEF\xBC\xB3YMBOL", false},      // fullwidth S: "Ｓymbol" is not "symbol"
-        {"SYMBOL\xC3\x89", true},          // "SYMBOLÉ" still contains "symbol"
+        {"M\xC3\x84RLETT", false},     // "MÄRLETT"
+        {"Sans \xC3\x89XTRA", false},  // "Sans ÉXTRA": no "extra" after ASCII lower-casing
+        {"Wing D\xC4\xB0NGS", false},  // "Wing DİNGS": Unicode lower-casing would give "dings"
+        {"\xEF\xBC\xB3YMBOL", false},  // fullwidth S: "Ｓymbol" is not "symbol"
+        {"SYMBOL\xC3\x89", true},      // "SYMBOLÉ" still contains "symbol"
     };
     for (const Case& c : cases) EXPECT_EQ(FontCatalogue::isExcluded(c.name), c.excluded) << '"' << c.name << '"';
 }
@@ -191,14 +191,18 @@ TEST(FontCatalogue, ParseTextSplitsAtCrLfOrCrLf) {
         {"a\n\nb", {"a", "", "b"}},
         {"\n", {""}},
         {"\r\n\r\n", {"", ""}},
-        {"a\n\r", {"a", ""}},     // LF then CR: two breaks, not one
+        {"a\n\r", {"a", ""}},  // LF then CR: two breaks, not one
         {"a\r\r\nb", {"a", "", "b"}},
     };
     for (const Case& c : cases) EXPECT_EQ(FontCatalogue::parseText(c.text), c.lines) << testing::PrintToString(c.text);
 }
 
 TEST(FontCatalogue, FileRoundTripKeepsEveryEntry) {
-    const FontCatalogue saved{{"Noto Sans", "", "\xC3\x9C" "bung Serif", "DejaVu Sans", "", ""}, 0};
+    const FontCatalogue saved{{"Noto Sans", "",
+                               "\xC3\x9C"
+                               "bung Serif",
+                               "DejaVu Sans", "", ""},
+                              0};
     EXPECT_EQ(FontCatalogue::parseText(saved.saveText()), saved.entries);
 }
 

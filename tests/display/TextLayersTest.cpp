@@ -30,7 +30,9 @@ TEST(TextLayers, TheTextIsDrawnLastWhateverIsSwitchedOn) {
         const std::vector<TextLayer> layers = textLayers(options);
         ASSERT_FALSE(layers.empty()) << describe(options);
         EXPECT_EQ(layers.back().id, LayerId::Text) << describe(options);
-        EXPECT_EQ(std::count_if(layers.begin(), layers.end(), [](const TextLayer& l) { return l.role == LayerRole::Text; }), 1)
+        EXPECT_EQ(
+            std::count_if(layers.begin(), layers.end(), [](const TextLayer& l) { return l.role == LayerRole::Text; }),
+            1)
             << describe(options);
     }
 }

@@ -17,12 +17,12 @@ TEST(DesktopLanguageTest, LocaleNamesFindTheirLanguageWhateverTheirTerritoryCode
         const char* locale;
         std::int32_t expected;
     };
-    for (const Case& c : {Case{"fr_FR.UTF-8", 1036}, Case{"fr_CA", 1036}, Case{"de_AT.UTF-8@euro", 1031},
-                          Case{"pt_BR.UTF-8", 1046}, Case{"pt_PT", 1046}, Case{"nb_NO.UTF-8", 1044},
-                          Case{"nn_NO", 1044}, Case{"zh_CN.UTF-8", 2052}, Case{"zh_TW.UTF-8", 1028},
-                          Case{"zh_HK", 1028}, Case{"sr_RS.UTF-8", 3098}, Case{"sr_RS@latin", 2074},
-                          Case{"he_IL.UTF-8", 1037}, Case{"ja", 1041}, Case{"EN_us", 1033}, Case{"cy_GB", 1160},
-                          Case{"is_IS.UTF-8", 15}, Case{"ku_TR.UTF-8", 9999}}) {
+    for (const Case& c :
+         {Case{"fr_FR.UTF-8", 1036}, Case{"fr_CA", 1036}, Case{"de_AT.UTF-8@euro", 1031}, Case{"pt_BR.UTF-8", 1046},
+          Case{"pt_PT", 1046}, Case{"nb_NO.UTF-8", 1044}, Case{"nn_NO", 1044}, Case{"zh_CN.UTF-8", 2052},
+          Case{"zh_TW.UTF-8", 1028}, Case{"zh_HK", 1028}, Case{"sr_RS.UTF-8", 3098}, Case{"sr_RS@latin", 2074},
+          Case{"he_IL.UTF-8", 1037}, Case{"ja", 1041}, Case{"EN_us", 1033}, Case{"cy_GB", 1160},
+          Case{"is_IS.UTF-8", 15}, Case{"ku_TR.UTF-8", 9999}}) {
         EXPECT_EQ(languageOfLocale(c.locale), c.expected) << c.locale;
     }
     for (const char* none : {"C", "POSIX", "C.UTF-8", "", "gd_GB.UTF-8", "_FR", "f", "french"}) {
@@ -55,10 +55,16 @@ TEST(DesktopLanguageTest, AFrenchDesktopGetsTheFrenchTextsAndAGermanOneTheBuiltI
     testing::ProgramHarness french;
     french.fake.locale.languages = {"fr_FR.UTF-8"};
     std::string content;
-    for (int n = 0; n < 78; ++n) content += (n == 60 ? std::string("\xC3\x89" "cran") : "line " + std::to_string(n)) + "\n";
+    for (int n = 0; n < 78; ++n)
+        content += (n == 60 ? std::string("\xC3\x89"
+                                          "cran")
+                            : "line " + std::to_string(n)) +
+                   "\n";
     french.fake.files.files["/opt/solvane/bin/french.txt"] = content;
     french.start();
-    EXPECT_EQ(french.program.texts.MonitorWord, "\xC3\x89" "cran");
+    EXPECT_EQ(french.program.texts.MonitorWord,
+              "\xC3\x89"
+              "cran");
 
     testing::ProgramHarness german;
     german.fake.locale.languages = {"de_DE.UTF-8"};

@@ -56,7 +56,8 @@ TEST_F(LanguageFileLoaderTest, SplitsAtEveryKindOfLineBreakAndPadsTo99Lines) {
         place(French, c.content);
         ASSERT_TRUE(load(French)) << c.name;
         ASSERT_EQ(table.lines.size(), 99u) << c.name;
-        for (std::size_t i = 0; i < c.lines.size(); ++i) EXPECT_EQ(table.lines[i], c.lines[i]) << c.name << " line " << i;
+        for (std::size_t i = 0; i < c.lines.size(); ++i)
+            EXPECT_EQ(table.lines[i], c.lines[i]) << c.name << " line " << i;
         for (std::size_t i = c.lines.size(); i < 99; ++i) EXPECT_EQ(table.lines[i], "#") << c.name << " line " << i;
     }
 }
@@ -96,12 +97,8 @@ TEST_F(LanguageFileLoaderTest, OneInvalidUtf8SequenceSendsTheWholeFileThroughThe
     };
     // Each of these is not UTF-8; the first line "Caf\xC3\xA9" alone would be.
     const Case cases[] = {
-        {"Latin-1 letter", "Men\xFC"},
-        {"overlong slash", "\xC0\xAF"},
-        {"surrogate", "\xED\xA0\x80"},
-        {"above U+10FFFF", "\xF4\x90\x80\x80"},
-        {"cut sequence", "\xE2\x82"},
-        {"stray continuation", "\x80"},
+        {"Latin-1 letter", "Men\xFC"},          {"overlong slash", "\xC0\xAF"}, {"surrogate", "\xED\xA0\x80"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80"}, {"cut sequence", "\xE2\x82"},   {"stray continuation", "\x80"},
     };
     for (const Case& c : cases) {
         converter.requests.clear();

@@ -63,8 +63,8 @@ TEST(InstallerLanguageTest, TheUsersChoiceIsCopiedToTheMachineKeyUnlessItIsEngli
         std::int32_t expected;
         bool written;
     };
-    for (const Case& c : {Case{"1031", 1031, true}, Case{"1049", 1049, true}, Case{"1033", 1033, false},
-                          Case{"12345", 12345, true}}) {
+    for (const Case& c :
+         {Case{"1031", 1031, true}, Case{"1049", 1049, true}, Case{"1033", 1033, false}, Case{"12345", 12345, true}}) {
         fake::FakeKeyStore store;
         store.key(StoreRoot::CurrentUser, InstallerLanguageKeyPath)[InstallerLanguageValue] = c.stored;
         EXPECT_EQ(findInstallerLanguage(store), c.expected) << c.stored;
@@ -437,8 +437,8 @@ TEST(LanguageSetupTest, ArabicHebrewAndFarsiMirrorTheInterfaceOnlyWhenTheirTexts
         const char* file;  // nothing: no language file is shipped
         bool mirrored;
     };
-    const Case cases[] = {{"1025", "arabic.txt", true}, {"1037", "hebrew.txt", true}, {"1065", "farsi.txt", true},
-                          {"1036", "french.txt", false}, {"1025", nullptr, false}, {"1031", nullptr, false}};
+    const Case cases[] = {{"1025", "arabic.txt", true},  {"1037", "hebrew.txt", true}, {"1065", "farsi.txt", true},
+                          {"1036", "french.txt", false}, {"1025", nullptr, false},     {"1031", nullptr, false}};
     for (const Case& c : cases) {
         ProgramHarness h;
         machineKey(h)[InstallerLanguageValue] = std::string(c.identifier);

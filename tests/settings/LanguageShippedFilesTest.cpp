@@ -121,8 +121,8 @@ TEST(LanguageShippedFilesTest, TheAccessKeyHelperReadsCaptionsAsTheMenuDoes) {
     EXPECT_EQ(accessKeys("Abo&ut..."), std::vector<char32_t>{U'u'});
     EXPECT_EQ(accessKeys("Save && exit"), std::vector<char32_t>{});
     EXPECT_EQ(accessKeys("&\xD0\x92\xD1\x8B\xD1\x85\xD0\xBE\xD0\xB4"), std::vector<char32_t>{U'\x432'});  // &Выход
-    EXPECT_EQ(accessKeys("\xC3\x80 &\xC3\x89t\xC3\xA9"), std::vector<char32_t>{U'\xE9'});                  // À &Été
-    EXPECT_EQ(accessKeys("&\xC5\x81\xC3\xB3\x64\xC5\xBA"), std::vector<char32_t>{U'\x142'});               // &Łódź
+    EXPECT_EQ(accessKeys("\xC3\x80 &\xC3\x89t\xC3\xA9"), std::vector<char32_t>{U'\xE9'});                 // À &Été
+    EXPECT_EQ(accessKeys("&\xC5\x81\xC3\xB3\x64\xC5\xBA"), std::vector<char32_t>{U'\x142'});              // &Łódź
     EXPECT_EQ(accessKeys("Two &keys &here"), (std::vector<char32_t>{U'k', U'h'}));
     EXPECT_EQ(accessKeys("End&"), std::vector<char32_t>{U'\0'});
 }

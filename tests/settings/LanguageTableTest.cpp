@@ -55,10 +55,9 @@ TEST(LanguageIdentifiersTest, NonWesternLanguagesAreDecodedFromTheirOwnCodePage)
         const char* codePage;
     };
     const Case cases[] = {
-        {1049, "CP1251"}, {3098, "CP1251"}, {1045, "CP1250"}, {2074, "CP1250"}, {1032, "CP1253"},
-        {1055, "CP1254"}, {9999, "CP1254"}, {1037, "CP1255"}, {1065, "CP1256"}, {1063, "CP1257"},
-        {1054, "CP874"},  {1041, "CP932"},  {2052, "CP936"},  {1042, "CP949"},  {1028, "CP950"},
-        {15, "CP1252"},   {1160, "CP1252"}, {3082, "CP1252"},
+        {1049, "CP1251"}, {3098, "CP1251"}, {1045, "CP1250"}, {2074, "CP1250"}, {1032, "CP1253"}, {1055, "CP1254"},
+        {9999, "CP1254"}, {1037, "CP1255"}, {1065, "CP1256"}, {1063, "CP1257"}, {1054, "CP874"},  {1041, "CP932"},
+        {2052, "CP936"},  {1042, "CP949"},  {1028, "CP950"},  {15, "CP1252"},   {1160, "CP1252"}, {3082, "CP1252"},
     };
     for (const Case& c : cases) {
         const auto entry = languageFileFor(c.identifier);
@@ -68,8 +67,8 @@ TEST(LanguageIdentifiersTest, NonWesternLanguagesAreDecodedFromTheirOwnCodePage)
 }
 
 TEST(LanguageIdentifiersTest, EnglishGermanAndUnlistedIdentifiersHaveNoFile) {
-    for (std::int32_t identifier : {EnglishLanguage, GermanLanguage, 0, -1, 14, 16, 1027, 1033, 1056, 2057, 3081,
-                                    9998, 10000, 1049 + 65536}) {
+    for (std::int32_t identifier :
+         {EnglishLanguage, GermanLanguage, 0, -1, 14, 16, 1027, 1033, 1056, 2057, 3081, 9998, 10000, 1049 + 65536}) {
         EXPECT_FALSE(languageFileFor(identifier)) << identifier;
     }
 }

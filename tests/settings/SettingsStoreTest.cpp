@@ -12,7 +12,9 @@ using testing::ProgramHarness;
 std::int32_t storedInteger(ProgramHarness& h, const std::string& name) {
     return std::get<std::int32_t>(h.stored().at(name));
 }
-std::string storedText(ProgramHarness& h, const std::string& name) { return std::get<std::string>(h.stored().at(name)); }
+std::string storedText(ProgramHarness& h, const std::string& name) {
+    return std::get<std::string>(h.stored().at(name));
+}
 
 TEST(LoadSettingsTest, NothingStoredGivesTheDefaults) {
     ProgramHarness h;
@@ -112,8 +114,8 @@ TEST(LoadSettingsTest, AWrongTypedFlagStopsTheLoadAtThatFlag) {
     h.stored()["Schatten"] = 1;
     h.stored()["Autorun"] = 0;
     h.start();
-    EXPECT_FALSE(h.settings().Schatten());        // never reached
-    EXPECT_TRUE(h.settings().Autorun());          // the dialog's initial state, the default, stays
+    EXPECT_FALSE(h.settings().Schatten());          // never reached
+    EXPECT_TRUE(h.settings().Autorun());            // the dialog's initial state, the default, stays
     EXPECT_EQ(h.settings().FontName(), "Verdana");  // read before the bad value
 }
 
@@ -248,13 +250,35 @@ TEST(SaveSettingsTest, WritesEveryValueInItsOrder) {
     h.start();
     h.fake.store.writeLog.clear();
     SaveSettings(h.program);
-    const std::vector<std::string> expected{
-        "FontStyle", "FontColor", "KonturColor", "BackColor", "FontSize", "ReihenfolgePosition", "Monitor",
-        "FontName", "ListFile", "EinzelAffirmation", "MultipleAffirmationen", "VollBild",
-        "MultipleAffirmationenAnzahl", "ZufallsSchriftart", "FontReihenfolgePosition", "AffirmationenDisplayCounter",
-        "StartWithPause", "SCRPause", "ZufallsGroesse", "HintergrundTransparent", "ZufallsSchriftFarbe", "Schatten",
-        "Autorun", "AutorunVersteckt", "ZufallsKonturFarbe", "Konturtransparenz", "ZufallsHintergrundFarbe",
-        "AnzeigeIntervall", "Anzeige"};
+    const std::vector<std::string> expected{"FontStyle",
+                                            "FontColor",
+                                            "KonturColor",
+                                            "BackColor",
+                                            "FontSize",
+                                            "ReihenfolgePosition",
+                                            "Monitor",
+                                            "FontName",
+                                            "ListFile",
+                                            "EinzelAffirmation",
+                                            "MultipleAffirmationen",
+                                            "VollBild",
+                                            "MultipleAffirmationenAnzahl",
+                                            "ZufallsSchriftart",
+                                            "FontReihenfolgePosition",
+                                            "AffirmationenDisplayCounter",
+                                            "StartWithPause",
+                                            "SCRPause",
+                                            "ZufallsGroesse",
+                                            "HintergrundTransparent",
+                                            "ZufallsSchriftFarbe",
+                                            "Schatten",
+                                            "Autorun",
+                                            "AutorunVersteckt",
+                                            "ZufallsKonturFarbe",
+                                            "Konturtransparenz",
+                                            "ZufallsHintergrundFarbe",
+                                            "AnzeigeIntervall",
+                                            "Anzeige"};
     EXPECT_EQ(h.fake.store.writeLog, expected);
     EXPECT_EQ(storedText(h, "ListFile"), "");
     EXPECT_EQ(storedInteger(h, "HintergrundTransparent"), 1);

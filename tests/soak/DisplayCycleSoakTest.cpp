@@ -39,8 +39,9 @@ public:
     explicit Soak(std::uint32_t seed) : random_(seed) {
         // More families than the default three, some too long for a string's inline buffer,
         // and one excluded, so that random fonts walk and rebuild a real catalogue.
-        h_.fake.fonts.families = {"Verdana", "Arial", "Georgia", "DejaVu Sans Condensed Oblique", "Noto Serif",
-                                  "Liberation Mono", "Wingdings", "Cantarell Extra Bold", "Ubuntu", "Noto Sans CJK JP"};
+        h_.fake.fonts.families = {"Verdana",    "Arial",           "Georgia",   "DejaVu Sans Condensed Oblique",
+                                  "Noto Serif", "Liberation Mono", "Wingdings", "Cantarell Extra Bold",
+                                  "Ubuntu",     "Noto Sans CJK JP"};
         h_.start();
     }
 
@@ -73,9 +74,9 @@ public:
         auto& dialog = *h_.fake.windows.dialog;
         dialog.fontAnswer = FontSpec{"Verdana", 27, 0, 0};
         config.Button6.userClick();
-        for (auto [answer, chooser] : {std::pair{Colour{0}, &TfrmConfig::Shape3MouseUp},
-                                       std::pair{Colour{0xFFFFFF}, &TfrmConfig::Shape4MouseUp},
-                                       std::pair{Colour{0xFFFFFF}, &TfrmConfig::Shape1MouseUp}}) {
+        for (auto [answer, chooser] :
+             {std::pair{Colour{0}, &TfrmConfig::Shape3MouseUp}, std::pair{Colour{0xFFFFFF}, &TfrmConfig::Shape4MouseUp},
+              std::pair{Colour{0xFFFFFF}, &TfrmConfig::Shape1MouseUp}}) {
             dialog.colourAnswer = answer;
             (config.*chooser)();
         }
@@ -104,15 +105,16 @@ private:
 
     std::vector<CheckBox*> checkBoxes() {
         TfrmConfig& c = h_.config();
-        return {&c.cbZSchriftart, &c.cbZSize,    &c.cbZSFarbe,          &c.cbZKFarbe, &c.cbZFarbe,
-                &c.cbSchatten,    &c.cbTBack,    &c.cbKonturtransparenz, &c.cbVollbild, &c.cbMultiple,
-                &c.cbSCRPause,    &c.cbStartWithPause};
+        return {&c.cbZSchriftart, &c.cbZSize,    &c.cbZSFarbe,  &c.cbZKFarbe,
+                &c.cbZFarbe,      &c.cbSchatten, &c.cbTBack,    &c.cbKonturtransparenz,
+                &c.cbVollbild,    &c.cbMultiple, &c.cbSCRPause, &c.cbStartWithPause};
     }
     bool defaultState(const CheckBox& box) { return &box == &h_.config().cbTBack; }
 
     std::string randomText() {
-        static const std::vector<std::string> pieces = {"I ", "am ", "calm", " & ", "&&", "strong", ". ",
-                                                        "\xC3\xBC", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80", "\n", "   "};
+        static const std::vector<std::string> pieces = {"I ",     "am ", "calm",     " & ",          "&&",
+                                                        "strong", ". ",  "\xC3\xBC", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80",
+                                                        "\n",     "   "};
         std::string text;
         for (int i = pick(0, 40); i > 0; --i) text += pieces[static_cast<std::size_t>(pick(0, 11))];
         return text;
@@ -122,57 +124,76 @@ private:
         TfrmConfig& config = h_.config();
         TfrmSlv17k30Main& main = h_.main();
         switch (pick(0, 17)) {
-            case 0:
-            case 1: {  // a click on the affirmation, on any of its layers
-                Label* layers[] = {&h_.hint().Label1, &h_.hint().Label2, &h_.hint().Label3,
-                                   &h_.hint().Label4, &h_.hint().Label5, &h_.hint().Label6};
-                if (h_.onScreen()) layers[pick(0, 5)]->userClick();
-                break;
-            }
-            case 2:  // start or stop from the tray; a stopped cycle mostly starts again soon
-                if (main.running() ? pick(0, 3) == 0 : pick(0, 1) == 0) main.TrayIcon1.leftButtonUp();
-                break;
-            case 3: config.tbAnzeige.userMove(pick(50, 8000)); break;
-            case 4: config.tbAnzeigeIntervall.userMove(pick(5, 90)); break;
-            case 5: config.Edit5.userType(randomText()); break;
-            case 6:
-            case 7: {
-                const auto boxes = checkBoxes();
-                boxes[static_cast<std::size_t>(pick(0, static_cast<int>(boxes.size()) - 1))]->userClick();
-                break;
-            }
-            case 8: {
-                const char* counts[] = {"1", "2", "03", "7", "12", "x", "", "-3", "99999"};
-                config.Edit8.userType(counts[pick(0, 8)]);
-                if (pick(0, 1) == 0) config.Edit8.userLeave();
-                break;
-            }
-            case 9: config.ComboBox1.userSelect(pick(-1, 3)); break;
-            case 10: {  // monitors come and go; none at all fails the showings that find none
-                std::vector<Rect> monitors;
-                for (int i = pick(0, 3); i > 0; --i) monitors.push_back({pick(-2000, 2000), pick(0, 500), pick(640, 2560), pick(480, 1440)});
-                h_.fake.monitors.monitors = monitors;
-                break;
-            }
-            case 11: h_.fake.screenSaver.running = pick(0, 3) == 0; break;
-            case 12: config.show(); break;
-            case 13: (pick(0, 1) == 0 ? config.Button9 : config.Button10).userClick(); break;  // OK or Cancel
-            case 14: {
-                h_.fake.windows.dialog->fontAnswer = FontSpec{pick(0, 1) ? "Georgia" : "Noto Sans CJK JP", pick(8, 90), pick(0, 15),
-                                                              static_cast<Colour>(pick(0, 0xFFFFFF))};
-                config.Button6.userClick();
-                break;
-            }
-            case 15: {
-                h_.fake.windows.dialog->colourAnswer = static_cast<Colour>(pick(0, 0xFFFFFF));
-                const int which = pick(0, 2);
-                if (which == 0) config.Shape3MouseUp();
-                if (which == 1) config.Shape4MouseUp();
-                if (which == 2) config.Shape1MouseUp();
-                break;
-            }
-            case 16: main.TrayIcon1.rightButtonUp({pick(0, 1000), pick(0, 700)}); break;
-            case 17: h_.fake.memory.bytes = (40.0 + pick(0, 8)) * 1024 * 1024; break;  // never enough for a restart
+        case 0:
+        case 1: {  // a click on the affirmation, on any of its layers
+            Label* layers[] = {&h_.hint().Label1, &h_.hint().Label2, &h_.hint().Label3,
+                               &h_.hint().Label4, &h_.hint().Label5, &h_.hint().Label6};
+            if (h_.onScreen()) layers[pick(0, 5)]->userClick();
+            break;
+        }
+        case 2:  // start or stop from the tray; a stopped cycle mostly starts again soon
+            if (main.running() ? pick(0, 3) == 0 : pick(0, 1) == 0) main.TrayIcon1.leftButtonUp();
+            break;
+        case 3:
+            config.tbAnzeige.userMove(pick(50, 8000));
+            break;
+        case 4:
+            config.tbAnzeigeIntervall.userMove(pick(5, 90));
+            break;
+        case 5:
+            config.Edit5.userType(randomText());
+            break;
+        case 6:
+        case 7: {
+            const auto boxes = checkBoxes();
+            boxes[static_cast<std::size_t>(pick(0, static_cast<int>(boxes.size()) - 1))]->userClick();
+            break;
+        }
+        case 8: {
+            const char* counts[] = {"1", "2", "03", "7", "12", "x", "", "-3", "99999"};
+            config.Edit8.userType(counts[pick(0, 8)]);
+            if (pick(0, 1) == 0) config.Edit8.userLeave();
+            break;
+        }
+        case 9:
+            config.ComboBox1.userSelect(pick(-1, 3));
+            break;
+        case 10: {  // monitors come and go; none at all fails the showings that find none
+            std::vector<Rect> monitors;
+            for (int i = pick(0, 3); i > 0; --i)
+                monitors.push_back({pick(-2000, 2000), pick(0, 500), pick(640, 2560), pick(480, 1440)});
+            h_.fake.monitors.monitors = monitors;
+            break;
+        }
+        case 11:
+            h_.fake.screenSaver.running = pick(0, 3) == 0;
+            break;
+        case 12:
+            config.show();
+            break;
+        case 13:
+            (pick(0, 1) == 0 ? config.Button9 : config.Button10).userClick();
+            break;  // OK or Cancel
+        case 14: {
+            h_.fake.windows.dialog->fontAnswer = FontSpec{pick(0, 1) ? "Georgia" : "Noto Sans CJK JP", pick(8, 90),
+                                                          pick(0, 15), static_cast<Colour>(pick(0, 0xFFFFFF))};
+            config.Button6.userClick();
+            break;
+        }
+        case 15: {
+            h_.fake.windows.dialog->colourAnswer = static_cast<Colour>(pick(0, 0xFFFFFF));
+            const int which = pick(0, 2);
+            if (which == 0) config.Shape3MouseUp();
+            if (which == 1) config.Shape4MouseUp();
+            if (which == 2) config.Shape1MouseUp();
+            break;
+        }
+        case 16:
+            main.TrayIcon1.rightButtonUp({pick(0, 1000), pick(0, 700)});
+            break;
+        case 17:
+            h_.fake.memory.bytes = (40.0 + pick(0, 8)) * 1024 * 1024;
+            break;  // never enough for a restart
         }
     }
 
@@ -231,8 +252,8 @@ TEST(DisplayCycleSoak, RandomSettingsAndClicksLeaveMemoryAndCountersFlat) {
         EXPECT_EQ(later.pendingActions, first.pendingActions) << "checkpoint " << i + 1;
     }
     std::cout << soak.showings() << " showings in " << soak.harness().loop().now() / 1000 << " virtual seconds; heap "
-              << first.heap.blocks << " -> " << footprints.back().heap.blocks << " blocks, " << first.heap.bytes << " -> "
-              << footprints.back().heap.bytes << " bytes\n";
+              << first.heap.blocks << " -> " << footprints.back().heap.blocks << " blocks, " << first.heap.bytes
+              << " -> " << footprints.back().heap.bytes << " bytes\n";
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 // nothing in the core asks for over-aligned types.
 #include "soak/HeapCounter.h"
 
+#include <malloc.h>
 #include <atomic>
 #include <cstdlib>
-#include <malloc.h>
 #include <new>
 
 namespace {

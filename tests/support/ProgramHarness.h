@@ -30,8 +30,12 @@ struct ProgramHarness {
     bool pauseTimerOn() { return program.config().PauseTimer.enabled(); }
 
     // Runs until the window appears or disappears; false when it did not within the limit.
-    bool runUntilShown(std::int64_t limitMs) { return fake.loop.advanceUntil([this] { return onScreen(); }, limitMs); }
-    bool runUntilHidden(std::int64_t limitMs) { return fake.loop.advanceUntil([this] { return !onScreen(); }, limitMs); }
+    bool runUntilShown(std::int64_t limitMs) {
+        return fake.loop.advanceUntil([this] { return onScreen(); }, limitMs);
+    }
+    bool runUntilHidden(std::int64_t limitMs) {
+        return fake.loop.advanceUntil([this] { return !onScreen(); }, limitMs);
+    }
 
     fake::FakePlatform fake;
     Program program;

@@ -133,7 +133,8 @@ void command(const std::string& line) {
             SmsSaveYourself(client->session, SmSaveBoth, True, SmInteractStyleAny, False);
         }
     }
-    if (line != "checkpoint" && line != "logout") std::fprintf(stderr, "xsmp_manager: unknown command '%s'\n", line.c_str());
+    if (line != "checkpoint" && line != "logout")
+        std::fprintf(stderr, "xsmp_manager: unknown command '%s'\n", line.c_str());
 }
 
 // Ends a connection that failed; a client that went without closing its session goes with it.

@@ -20,7 +20,9 @@ protected:
     std::function<void()> note(const std::string& what) {
         return [this, what] { events.push_back(what); };
     }
-    int count(const std::string& what) const { return static_cast<int>(std::count(events.begin(), events.end(), what)); }
+    int count(const std::string& what) const {
+        return static_cast<int>(std::count(events.begin(), events.end(), what));
+    }
     // A timer that notes its ticks, and does more from its tick when asked.
     std::unique_ptr<platform::TimerHandle> ticking(std::function<void()> alsoOnTick = {}) {
         auto timer = impl.timers().createTimer([this, alsoOnTick] {

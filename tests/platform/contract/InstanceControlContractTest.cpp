@@ -21,9 +21,7 @@ protected:
 
 TYPED_TEST_SUITE(InstanceControlContract, InstanceControlImplementations);
 
-TYPED_TEST(InstanceControlContract, AloneNoOtherInstanceIsFound) {
-    EXPECT_FALSE(this->self().quitAnotherInstance());
-}
+TYPED_TEST(InstanceControlContract, AloneNoOtherInstanceIsFound) { EXPECT_FALSE(this->self().quitAnotherInstance()); }
 
 TYPED_TEST(InstanceControlContract, EachRequestEndsOneOtherInstanceUntilNoneIsLeft) {
     this->impl.startOtherInstance();

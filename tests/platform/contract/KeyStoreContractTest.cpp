@@ -50,10 +50,14 @@ TYPED_TEST(KeyStoreContract, AMissingKeyOpensEmptyAndItsValuesCannotBeRead) {
 }
 
 TYPED_TEST(KeyStoreContract, IntegersAndTextsComeBackExactlyAfterARestart) {
-    const std::int32_t integers[] = {0, 1, -1, 2700, 0x00FFFFFF, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max()};
-    const std::string texts[] = {"", "I know what I love to do and I do it.", "Grüße, Привет, 你好, مرحبا 😀",
-                                 "\"quoted\" \\ back\nslash\ttab", "03", "& %s %n {}"};
+    const std::int32_t integers[] = {
+        0, 1, -1, 2700, 0x00FFFFFF, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
+    const std::string texts[] = {"",
+                                 "I know what I love to do and I do it.",
+                                 "Grüße, Привет, 你好, مرحبا 😀",
+                                 "\"quoted\" \\ back\nslash\ttab",
+                                 "03",
+                                 "& %s %n {}"};
     {
         auto key = this->open();
         for (std::size_t i = 0; i < std::size(integers); ++i) key->writeInteger("int" + std::to_string(i), integers[i]);

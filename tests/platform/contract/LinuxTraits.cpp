@@ -47,11 +47,21 @@ std::vector<std::string> splitExec(const std::string& value) {
         }
         const char next = value[++i];
         switch (next) {
-        case 's': unescaped += ' '; break;
-        case 'n': unescaped += '\n'; break;
-        case 't': unescaped += '\t'; break;
-        case 'r': unescaped += '\r'; break;
-        default: unescaped += next; break;
+        case 's':
+            unescaped += ' ';
+            break;
+        case 'n':
+            unescaped += '\n';
+            break;
+        case 't':
+            unescaped += '\t';
+            break;
+        case 'r':
+            unescaped += '\r';
+            break;
+        default:
+            unescaped += next;
+            break;
         }
     }
     std::vector<std::string> arguments;
@@ -68,8 +78,7 @@ std::vector<std::string> splitExec(const std::string& value) {
             else
                 argument += c;
         } else if (c == ' ') {
-            if (inArgument)
-                arguments.push_back(argument);
+            if (inArgument) arguments.push_back(argument);
             argument.clear();
             inArgument = false;
         } else {
@@ -80,11 +89,9 @@ std::vector<std::string> splitExec(const std::string& value) {
                 argument += c;
         }
     }
-    if (inArgument)
-        arguments.push_back(argument);
+    if (inArgument) arguments.push_back(argument);
     for (std::string& each : arguments) {
-        for (std::size_t at = each.find("%%"); at != std::string::npos; at = each.find("%%", at + 1))
-            each.erase(at, 1);
+        for (std::size_t at = each.find("%%"); at != std::string::npos; at = each.find("%%", at + 1)) each.erase(at, 1);
     }
     return arguments;
 }
@@ -166,19 +173,15 @@ void XdgProgramFilesTraits::blockFolder(const std::string& relative) {
 
 std::optional<std::vector<std::string>> XdgAutostartEntryTraits::commandRunAtLogOn() const {
     QFile file(linuxos::XdgAutostartEntry::entryPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.startsWith("Exec="))
-            return splitExec(line.mid(5).toStdString());
+        if (line.startsWith("Exec=")) return splitExec(line.mid(5).toStdString());
     }
     return std::vector<std::string>{};
 }
 
 void XdgAutostartEntryTraits::blockEntries() { putPlainFile(xdg.path("config/autostart")); }
 
-void XdgAutostartEntryTraits::makeEntryUnremovable() {
-    putFolderWithContent(linuxos::XdgAutostartEntry::entryPath());
-}
+void XdgAutostartEntryTraits::makeEntryUnremovable() { putFolderWithContent(linuxos::XdgAutostartEntry::entryPath()); }
 
 }  // namespace solvane::contract

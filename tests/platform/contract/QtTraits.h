@@ -38,8 +38,7 @@ struct QtTimerTraits {
         limit.start(limitMs);
         const QDeadlineTimer deadline(limitMs);
         while (!condition()) {
-            if (deadline.hasExpired())
-                return condition();
+            if (deadline.hasExpired()) return condition();
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         return true;

@@ -59,14 +59,18 @@ TYPED_TEST(TextConverterContract, AsciiPassesUnchanged) {
 }
 
 TYPED_TEST(TextConverterContract, WesternTextConverts) {
-    EXPECT_EQ(this->convert("Gr\xFC\xDF" "e \x96 \x84" "Anf\xFChrung\x93 \x80 5 \x85", "CP1252"),
+    EXPECT_EQ(this->convert("Gr\xFC\xDF"
+                            "e \x96 \x84"
+                            "Anf\xFChrung\x93 \x80 5 \x85",
+                            "CP1252"),
               "Grüße – „Anführung“ € 5 …");
 }
 
 TYPED_TEST(TextConverterContract, CyrillicTextWithItsPunctuationConverts) {
-    EXPECT_EQ(this->convert("\xAB\xCF\xF0\xE8\xE2\xE5\xF2\xBB, \xB9 5 \x97 \xA8\xEB\xEA\xE0, \xB8\xE6, \xAF\xE6\xE0\xEA",
-                            "CP1251"),
-              "«Привет», № 5 — Ёлка, ёж, Їжак");
+    EXPECT_EQ(
+        this->convert("\xAB\xCF\xF0\xE8\xE2\xE5\xF2\xBB, \xB9 5 \x97 \xA8\xEB\xEA\xE0, \xB8\xE6, \xAF\xE6\xE0\xEA",
+                      "CP1251"),
+        "«Привет», № 5 — Ёлка, ёж, Їжак");
 }
 
 TYPED_TEST(TextConverterContract, EveryByteBecomesOneCharacterAndUndefinedOnesTheReplacement) {

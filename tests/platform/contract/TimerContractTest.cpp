@@ -35,9 +35,7 @@ protected:
         ticks.push_back(name);
         tickTimes.push_back(impl.nowMs());
     }
-    int count(const std::string& name) const {
-        return static_cast<int>(std::count(ticks.begin(), ticks.end(), name));
-    }
+    int count(const std::string& name) const { return static_cast<int>(std::count(ticks.begin(), ticks.end(), name)); }
     bool runUntilTicked(const std::string& name, int times = 1) {
         return impl.runUntil([&] { return count(name) >= times; }, Limit);
     }
@@ -147,8 +145,7 @@ protected:
     }
     // Both have ticked; true when the timer came first.
     bool timerTicksBeforeWitness() {
-        EXPECT_TRUE(
-            this->impl.runUntil([&] { return this->count("timer") > 0 && this->count("witness") > 0; }, Limit));
+        EXPECT_TRUE(this->impl.runUntil([&] { return this->count("timer") > 0 && this->count("witness") > 0; }, Limit));
         return !this->ticks.empty() && this->ticks.front() == "timer";
     }
 };

@@ -57,8 +57,7 @@ void forgeFrameSize(std::vector<std::uint8_t>& bytes, int width, int height) {
 std::vector<std::uint8_t> randomBytes(std::size_t count, unsigned seed) {
     std::mt19937 generator(seed);
     std::vector<std::uint8_t> bytes(count);
-    for (auto& byte : bytes)
-        byte = static_cast<std::uint8_t>(generator());
+    for (auto& byte : bytes) byte = static_cast<std::uint8_t>(generator());
     return bytes;
 }
 
@@ -70,9 +69,7 @@ struct ShippedPicture {
     int height;
 };
 
-void PrintTo(const ShippedPicture& picture, std::ostream* out) {
-    *out << picture.file;
-}
+void PrintTo(const ShippedPicture& picture, std::ostream* out) { *out << picture.file; }
 
 class ShippedPictureTest : public ::testing::TestWithParam<ShippedPicture> {};
 
@@ -110,8 +107,7 @@ TEST(AboutPictureTest, KeepsTheTextBandsWhite) {
         int darkest = 255;
         for (int y = top; y < bottom; ++y)
             for (int x = 0; x < image->width; ++x)
-                for (int value : pixelAt(*image, x, y))
-                    darkest = std::min(darkest, value);
+                for (int value : pixelAt(*image, x, y)) darkest = std::min(darkest, value);
         EXPECT_GE(darkest, 240) << "rows " << top << " to " << bottom;
     }
 }
@@ -125,10 +121,9 @@ TEST(JpegDecoderTest, KeepsColoursAndRowOrderOfAnRgbPicture) {
         for (int x = 0; x < 32; ++x) {
             const bool right = x >= 16;
             const bool lower = y >= 16;
-            const std::array<std::uint8_t, 3> colour = !lower ? (right ? std::array<std::uint8_t, 3>{0, 255, 0}
-                                                                       : std::array<std::uint8_t, 3>{255, 0, 0})
-                                                              : (right ? std::array<std::uint8_t, 3>{255, 255, 255}
-                                                                       : std::array<std::uint8_t, 3>{0, 0, 255});
+            const std::array<std::uint8_t, 3> colour =
+                !lower ? (right ? std::array<std::uint8_t, 3>{0, 255, 0} : std::array<std::uint8_t, 3>{255, 0, 0})
+                       : (right ? std::array<std::uint8_t, 3>{255, 255, 255} : std::array<std::uint8_t, 3>{0, 0, 255});
             picture.samples.insert(picture.samples.end(), colour.begin(), colour.end());
         }
 
@@ -158,16 +153,13 @@ struct CmykCase {
     std::array<int, 3> rgb;
 };
 
-void PrintTo(const CmykCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
+void PrintTo(const CmykCase& testCase, std::ostream* out) { *out << testCase.name; }
 
 class CmykTest : public ::testing::TestWithParam<CmykCase> {};
 
 TEST_P(CmykTest, ConvertsAdobeCmykToRgb) {
     std::vector<std::uint8_t> stored;  // inverted, as Adobe's programs write it
-    for (int ink : GetParam().ink)
-        stored.push_back(static_cast<std::uint8_t>(255 - ink));
+    for (int ink : GetParam().ink) stored.push_back(static_cast<std::uint8_t>(255 - ink));
     const auto image = decode(encodeJpeg(filledPicture(16, 16, stored)));
     ASSERT_TRUE(image.has_value());
     ASSERT_EQ(image->rgb.size(), 16u * 16u * 3u);
@@ -191,9 +183,7 @@ struct SizeCase {
     bool accepted;
 };
 
-void PrintTo(const SizeCase& testCase, std::ostream* out) {
-    *out << testCase.width << " x " << testCase.height;
-}
+void PrintTo(const SizeCase& testCase, std::ostream* out) { *out << testCase.width << " x " << testCase.height; }
 
 class SizeLimitTest : public ::testing::TestWithParam<SizeCase> {};
 
@@ -230,9 +220,8 @@ TEST(JpegDecoderTest, RefusesAPictureOfTooManyScans) {
 // --- Input that is not a whole, sound JPEG ---
 
 TEST(JpegDecoderTest, RefusesInputThatIsNotAJpeg) {
-    const std::uint8_t pngStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
-                                     0, 0, 0, 13, 'I', 'H', 'D', 'R',
-                                     0, 0, 1, 0, 0, 0, 1, 0, 8, 2, 0, 0, 0};
+    const std::uint8_t pngStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D',
+                                     'R',  0,   0,   1,   0,    0,    0,    1,    0, 8, 2, 0,  0,   0};
     EXPECT_FALSE(decodeJpeg(pngStart, sizeof pngStart).has_value());
     EXPECT_FALSE(decodeJpeg(pngStart, 0).has_value());
     EXPECT_FALSE(decodeJpeg(nullptr, 0).has_value());

@@ -39,9 +39,7 @@ std::vector<std::uint8_t> encodeJpeg(const RawPicture& picture, ScanLayout layou
     cinfo.image_width = static_cast<JDIMENSION>(picture.width);
     cinfo.image_height = static_cast<JDIMENSION>(picture.height);
     cinfo.input_components = picture.channels;
-    cinfo.in_color_space = picture.channels == 1 ? JCS_GRAYSCALE
-                           : picture.channels == 4 ? JCS_CMYK
-                                                   : JCS_RGB;
+    cinfo.in_color_space = picture.channels == 1 ? JCS_GRAYSCALE : picture.channels == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
 
@@ -71,8 +69,7 @@ std::vector<std::uint8_t> encodeJpeg(const RawPicture& picture, ScanLayout layou
 RawPicture filledPicture(int width, int height, std::vector<std::uint8_t> pixel) {
     RawPicture picture{width, height, static_cast<int>(pixel.size()), {}};
     picture.samples.reserve(static_cast<std::size_t>(width) * height * pixel.size());
-    for (int i = 0; i < width * height; ++i)
-        picture.samples.insert(picture.samples.end(), pixel.begin(), pixel.end());
+    for (int i = 0; i < width * height; ++i) picture.samples.insert(picture.samples.end(), pixel.begin(), pixel.end());
     return picture;
 }
 

@@ -21,8 +21,7 @@ enum class ScanLayout {
 };
 
 // Encodes with libjpeg into memory.
-std::vector<std::uint8_t> encodeJpeg(const RawPicture& picture,
-                                     ScanLayout layout = ScanLayout::baseline,
+std::vector<std::uint8_t> encodeJpeg(const RawPicture& picture, ScanLayout layout = ScanLayout::baseline,
                                      int quality = 95);
 
 // A picture of one colour (channels bytes taken from `pixel`).

@@ -42,8 +42,8 @@ TEST(EnvironmentLocaleTest, ReadsTheLanguagesAsGettextDoes) {
         put("LC_MESSAGES", c.messages);
         put("LANG", c.lang);
         EXPECT_EQ(EnvironmentLocale().preferredLanguages(), c.expected)
-            << (c.language ? c.language : "-") << " " << (c.all ? c.all : "-") << " "
-            << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
+            << (c.language ? c.language : "-") << " " << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-")
+            << " " << (c.lang ? c.lang : "-");
     }
 }
 

@@ -13,8 +13,8 @@ inline QCoreApplication& application() {
     static int argc = 1;
     static char name[] = "platform_tests";
     static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = QCoreApplication::instance() ? QCoreApplication::instance()
-                                                                  : new QCoreApplication(argc, argv);
+    static QCoreApplication* app =
+        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
     return *app;
 }
 
@@ -24,8 +24,7 @@ inline bool processEventsUntil(const std::function<bool()>& condition,
     application();
     const QDeadlineTimer deadline(limit);
     while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
+        if (deadline.hasExpired()) return false;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     }
     return true;
@@ -34,8 +33,7 @@ inline bool processEventsUntil(const std::function<bool()>& condition,
 // Handles whatever is pending now, a few rounds, without waiting for more.
 inline void processPendingEvents() {
     application();
-    for (int round = 0; round < 5; ++round)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    for (int round = 0; round < 5; ++round) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 }  // namespace solvane::linuxos::testing

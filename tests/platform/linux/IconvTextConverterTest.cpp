@@ -15,7 +15,8 @@ TEST(IconvTextConverterTest, ConvertsTheCodePagesOfTheLanguageFiles) {
     };
     const Case cases[] = {
         {"CP1252", "Men\xFC \x80 \x93ok\x94", "Men\xC3\xBC \xE2\x82\xAC \xE2\x80\x9Cok\xE2\x80\x9D"},
-        {"CP1251", "\xCC\xEE\xED\xE8\xF2\xEE\xF0 \xA8", "\xD0\x9C\xD0\xBE\xD0\xBD\xD0\xB8\xD1\x82\xD0\xBE\xD1\x80 \xD0\x81"},
+        {"CP1251", "\xCC\xEE\xED\xE8\xF2\xEE\xF0 \xA8",
+         "\xD0\x9C\xD0\xBE\xD0\xBD\xD0\xB8\xD1\x82\xD0\xBE\xD1\x80 \xD0\x81"},
         {"CP1250", "Zako\xF1\x63zy\xE6 \x9C", "Zako\xC5\x84\x63zy\xC4\x87 \xC5\x9B"},
         {"CP1253", "\xC1\xE8\xDE\xED\xE1", "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1"},
         {"CP1254", "\xDEi\xFEli", "\xC5\x9Ei\xC5\x9Fli"},
@@ -46,7 +47,10 @@ TEST(IconvTextConverterTest, BytesTheCodePageDoesNotDefineBecomeReplacementChara
     // A Shift-JIS lead byte at the very end has lost its second byte.
     EXPECT_EQ(converter.toUtf8("A\x82", "CP932"), "A" + replacement);
     // A lead byte followed by a byte that cannot follow it.
-    const auto broken = converter.toUtf8("\x82\x0A" "B", "CP932");
+    const auto broken = converter.toUtf8(
+        "\x82\x0A"
+        "B",
+        "CP932");
     ASSERT_TRUE(broken);
     EXPECT_TRUE(broken->ends_with("B")) << *broken;
 }

@@ -10,8 +10,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    if (argc != 2)
-        return 2;
+    if (argc != 2) return 2;
     solvane::linuxos::LocalSocketInstanceControl instance;
     bool quit = false;
     instance.announce([&quit] {
@@ -22,7 +21,6 @@ int main(int argc, char** argv) {
     QCoreApplication::exec();
     instance.withdraw();
     QFile report(QFile::decodeName(argv[1]));
-    if (report.open(QIODevice::WriteOnly))
-        report.write(quit ? "quit" : "timeout");
+    if (report.open(QIODevice::WriteOnly)) report.write(quit ? "quit" : "timeout");
     return 0;
 }

@@ -99,10 +99,8 @@ TEST_F(JsonKeyStoreTest, IntegersAndTextsSurviveCloseAndReopen) {
                                  "<b>not markup</b> & 100%"};
     {
         auto key = openProgramKey();
-        for (std::size_t i = 0; i < std::size(integers); ++i)
-            key->writeInteger("int" + std::to_string(i), integers[i]);
-        for (std::size_t i = 0; i < std::size(texts); ++i)
-            key->writeText("text" + std::to_string(i), texts[i]);
+        for (std::size_t i = 0; i < std::size(integers); ++i) key->writeInteger("int" + std::to_string(i), integers[i]);
+        for (std::size_t i = 0; i < std::size(texts); ++i) key->writeText("text" + std::to_string(i), texts[i]);
         key->close();
     }
     EXPECT_TRUE(QFileInfo(programFile()).isFile());
@@ -111,8 +109,7 @@ TEST_F(JsonKeyStoreTest, IntegersAndTextsSurviveCloseAndReopen) {
         EXPECT_TRUE(key->valueExists("int" + std::to_string(i)));
         EXPECT_EQ(key->readInteger("int" + std::to_string(i)), integers[i]);
     }
-    for (std::size_t i = 0; i < std::size(texts); ++i)
-        EXPECT_EQ(key->readText("text" + std::to_string(i)), texts[i]);
+    for (std::size_t i = 0; i < std::size(texts); ++i) EXPECT_EQ(key->readText("text" + std::to_string(i)), texts[i]);
 }
 
 TEST_F(JsonKeyStoreTest, ValuesOfTheWrongTypeThrowStoreError) {
@@ -191,8 +188,7 @@ TEST_F(JsonKeyStoreTest, UnknownValuesAreKeptAcrossAWrite) {
         key->writeText("FontName", "Verdana");
     }
     const QJsonObject stored = readObject();
-    EXPECT_EQ(stored.value("Unknown").toArray(),
-              QJsonArray({1, "two", QJsonObject{{"three", 3}}}));
+    EXPECT_EQ(stored.value("Unknown").toArray(), QJsonArray({1, "two", QJsonObject{{"three", 3}}}));
     EXPECT_EQ(stored.value("Flag"), QJsonValue(true));
     EXPECT_EQ(stored.value("Name"), QJsonValue("x"));
     EXPECT_EQ(stored.value("Anzeige"), QJsonValue(2700));
@@ -200,7 +196,7 @@ TEST_F(JsonKeyStoreTest, UnknownValuesAreKeptAcrossAWrite) {
 }
 
 TEST_F(JsonKeyStoreTest, ABrokenFileIsSetAsideAndTheKeyIsEmpty) {
-    const QByteArray broken[] = {"{\"Anzeige\": 5", "[1, 2]", "", "\"text\"", "{\"a\": 1} trailing",
+    const QByteArray broken[] = {"{\"Anzeige\": 5",        "[1, 2]",       "", "\"text\"", "{\"a\": 1} trailing",
                                  "{\"a\": \"\xff\" \xff}", "{\"a\": \xff}"};
     for (const QByteArray& content : broken) {
         SCOPED_TRACE(content.toStdString());
@@ -358,23 +354,19 @@ TEST_F(JsonKeyStoreTest, TemporaryCopiesLeftByAKilledSaveAreRemovedByTheNextSave
         file.write(R"({"Anzeige": 1})");
     }
     openProgramKey()->close();  // only read: removes nothing
-    for (const QString& name : leftovers)
-        EXPECT_TRUE(QFileInfo::exists(folder + name)) << name.toStdString();
+    for (const QString& name : leftovers) EXPECT_TRUE(QFileInfo::exists(folder + name)) << name.toStdString();
 
     auto key = openProgramKey();
     key->writeInteger("Anzeige", 50);
     key->close();
-    for (const QString& name : leftovers)
-        EXPECT_FALSE(QFileInfo::exists(folder + name)) << name.toStdString();
-    for (const QString& name : others)
-        EXPECT_TRUE(QFileInfo::exists(folder + name)) << name.toStdString();
+    for (const QString& name : leftovers) EXPECT_FALSE(QFileInfo::exists(folder + name)) << name.toStdString();
+    for (const QString& name : others) EXPECT_TRUE(QFileInfo::exists(folder + name)) << name.toStdString();
     EXPECT_EQ(readObject(), QJsonObject({{"Anzeige", 50}}));
 }
 
 // Whether `text` is `before`, one or more U+FFFD, then `after`.
 bool isMended(const QString& text, const QString& before, const QString& after) {
-    if (!text.startsWith(before) || !text.endsWith(after) || text.size() <= before.size() + after.size())
-        return false;
+    if (!text.startsWith(before) || !text.endsWith(after) || text.size() <= before.size() + after.size()) return false;
     const QString middle = text.sliced(before.size(), text.size() - before.size() - after.size());
     return std::all_of(middle.cbegin(), middle.cend(), [](QChar c) { return c == QChar(0xFFFD); });
 }
@@ -400,7 +392,8 @@ TEST_F(JsonKeyStoreTest, BytesThatAreNotUtf8InATextReadAsReplacementCharactersAn
         for (const QString& old : setAsideFiles())
             QFile::remove(QFileInfo(programFile()).absolutePath() + QLatin1Char('/') + old);
         const QByteArray original = "{\"Anzeige\": 900, \"EinzelAffirmation\": \"ab" + c.bytes +
-                                    "cd\", \"Gr\xfc\xdf" "e\": 1, \"FontName\": \"Gr\xc3\xbc\xc3\x9f\"}";
+                                    "cd\", \"Gr\xfc\xdf"
+                                    "e\": 1, \"FontName\": \"Gr\xc3\xbc\xc3\x9f\"}";
         writeRaw(original);
         {
             auto key = openProgramKey();

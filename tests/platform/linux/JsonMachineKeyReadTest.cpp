@@ -13,8 +13,7 @@ namespace solvane::linuxos {
 namespace {
 
 TEST(JsonMachineKeyReadTest, LookingUpTheInstallerLanguageAsRootCreatesNothing) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root: only root may create the machine's settings folder in /etc/xdg";
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root: only root may create the machine's settings folder in /etc/xdg";
     QProcess probe;
     probe.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")});
     if (!probe.waitForFinished(10'000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
@@ -34,8 +33,7 @@ TEST(JsonMachineKeyReadTest, LookingUpTheInstallerLanguageAsRootCreatesNothing) 
                                              script, QStringLiteral("sh"), QStringLiteral(STORE_MACHINE_KEY_READER)});
     ASSERT_TRUE(lookup.waitForFinished(30'000));
     const QString errors = QString::fromLocal8Bit(lookup.readAllStandardError());
-    if (lookup.exitCode() == 90)
-        GTEST_SKIP() << "no tmpfs could be mounted over /etc/xdg: " << errors.toStdString();
+    if (lookup.exitCode() == 90) GTEST_SKIP() << "no tmpfs could be mounted over /etc/xdg: " << errors.toStdString();
     ASSERT_EQ(lookup.exitCode(), 0) << errors.toStdString();
     EXPECT_EQ(QString::fromLocal8Bit(lookup.readAllStandardOutput()), QStringLiteral("1033\n"))
         << "English, and nothing below /etc/xdg";

@@ -41,10 +41,9 @@ protected:
     testing::TempXdgEnvironment xdg;
     fake::FakePlatform fake;
     JsonKeyStore store;
-    platform::Platform services{fake.loop,      fake.loop,      store,           fake.monitors, fake.fonts, fake.screenSaver,
-                                fake.memory,    fake.processes, fake.shell,      fake.instances, fake.files, fake.autostart,
-                                fake.errors,    fake.clock,     fake.windows,    fake.text,
-                                fake.locale};
+    platform::Platform services{fake.loop,   fake.loop,      store,        fake.monitors,  fake.fonts, fake.screenSaver,
+                                fake.memory, fake.processes, fake.shell,   fake.instances, fake.files, fake.autostart,
+                                fake.errors, fake.clock,     fake.windows, fake.text,      fake.locale};
     Program program{services, CommandLine{}};
 };
 
@@ -75,7 +74,8 @@ TEST_F(JsonSettingsLoadTest, FlagsWrittenAsTrueOrFalseReadAsSetOrUnset) {
 
 TEST_F(JsonSettingsLoadTest, TrueInANumberIsAValueOfTheWrongTypeAndTheLaterValuesKeepTheirDefaults) {
     // FontSize is read before the monitor list, the flags and the times.
-    writeSettings(R"({"KonturColor": 255, "FontSize": true, "Monitor": 0, "Schatten": 1, "Autorun": 0, "Anzeige": 4000})");
+    writeSettings(
+        R"({"KonturColor": 255, "FontSize": true, "Monitor": 0, "Schatten": 1, "Autorun": 0, "Anzeige": 4000})");
     program.createWindows();
     EXPECT_EQ(fake.loop.totalSleptMs(), 9);     // the load stopped
     EXPECT_EQ(settings().KonturColor(), 255u);  // read before the bad value
@@ -96,10 +96,12 @@ TEST_F(JsonSettingsLoadTest, TrueInANumberIsAValueOfTheWrongTypeAndTheLaterValue
 // Faults a settings file meets in the field: one bad byte, a lock left by a killed save.
 
 TEST_F(JsonSettingsLoadTest, InvalidUtf8InTheAffirmationKeepsEveryOtherSetting) {
-    const QByteArray original = "{\"FontName\": \"Arial\", \"FontSize\": 40, \"Schatten\": 1, "
-                                "\"EinzelAffirmation\": \"Ich schaffe es \xfc" "berall\", "
-                                "\"MultipleAffirmationenAnzahl\": \"07\", \"AnzeigeIntervall\": 30, "
-                                "\"Anzeige\": 4000, \"Autorun\": 0}";
+    const QByteArray original =
+        "{\"FontName\": \"Arial\", \"FontSize\": 40, \"Schatten\": 1, "
+        "\"EinzelAffirmation\": \"Ich schaffe es \xfc"
+        "berall\", "
+        "\"MultipleAffirmationenAnzahl\": \"07\", \"AnzeigeIntervall\": 30, "
+        "\"Anzeige\": 4000, \"Autorun\": 0}";
     writeSettings(original);
     program.createWindows();
     EXPECT_EQ(QString::fromStdString(settings().EinzelAffirmation()),

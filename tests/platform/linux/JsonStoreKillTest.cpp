@@ -41,12 +41,10 @@ protected:
     // The generation of the whole save the file holds; nothing when it holds anything else.
     std::optional<std::int32_t> storedGeneration() const {
         QFile file(settingsFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return std::nullopt;
+        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
         QJsonParseError error{};
         const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
-            return std::nullopt;
+        if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
         return generationOf(document.object());
     }
 

@@ -32,13 +32,19 @@ public:
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-        if (message.member() != QLatin1String("GetActive"))
-            return false;
+        if (message.member() != QLatin1String("GetActive")) return false;
         switch (answer.load()) {
-        case Answer::Inactive: connection.send(message.createReply(QVariant(false))); break;
-        case Answer::Active: connection.send(message.createReply(QVariant(true))); break;
-        case Answer::WrongType: connection.send(message.createReply(QVariant(1))); break;
-        case Answer::Silent: break;
+        case Answer::Inactive:
+            connection.send(message.createReply(QVariant(false)));
+            break;
+        case Answer::Active:
+            connection.send(message.createReply(QVariant(true)));
+            break;
+        case Answer::WrongType:
+            connection.send(message.createReply(QVariant(1)));
+            break;
+        case Answer::Silent:
+            break;
         }
         return true;
     }
@@ -55,14 +61,11 @@ struct ChildProcess : QProcess {
 // Starts a program that prints one line once it is ready (an address, a display number).
 QString startAndReadLine(QProcess& process, const QString& program, const QStringList& arguments) {
     const QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty())
-        return {};
+    if (path.isEmpty()) return {};
     process.start(path, arguments);
-    if (!process.waitForStarted(5000))
-        return {};
+    if (!process.waitForStarted(5000)) return {};
     while (!process.canReadLine()) {
-        if (!process.waitForReadyRead(10000))
-            return {};
+        if (!process.waitForReadyRead(10000)) return {};
     }
     return QString::fromUtf8(process.readLine()).trimmed();
 }
@@ -72,15 +75,14 @@ protected:
     void SetUp() override {
         testing::application();
         xdg.environment().set("DISPLAY", QString());  // no X answer behind the bus
-        address = startAndReadLine(daemon, QStringLiteral("dbus-daemon"),
-                                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        if (address.isEmpty())
-            GTEST_SKIP() << "dbus-daemon is not available";
+        address = startAndReadLine(
+            daemon, QStringLiteral("dbus-daemon"),
+            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        if (address.isEmpty()) GTEST_SKIP() << "dbus-daemon is not available";
         thread.start();
     }
     void TearDown() override {
-        for (const QString& name : connections)
-            QDBusConnection::disconnectFromBus(name);
+        for (const QString& name : connections) QDBusConnection::disconnectFromBus(name);
         thread.quit();
         thread.wait();
     }
@@ -107,8 +109,7 @@ protected:
     static bool answersInTime(LinuxScreenSaver& asking, bool expected) {
         QDeadlineTimer deadline(5000);
         while (asking.isRunning() != expected) {
-            if (deadline.hasExpired())
-                return false;
+            if (deadline.hasExpired()) return false;
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         }
         return true;
@@ -122,9 +123,7 @@ protected:
     std::vector<std::unique_ptr<FakeScreenSaverService>> services;
 };
 
-TEST_F(LinuxScreenSaverBusTest, NoServiceOnTheBusMeansNoScreenSaver) {
-    EXPECT_FALSE(saver().isRunning());
-}
+TEST_F(LinuxScreenSaverBusTest, NoServiceOnTheBusMeansNoScreenSaver) { EXPECT_FALSE(saver().isRunning()); }
 
 TEST_F(LinuxScreenSaverBusTest, TheFreedesktopServiceIsAskedFirstThenGnomes) {
     LinuxScreenSaver asking = saver();
@@ -172,18 +171,16 @@ TEST_F(LinuxScreenSaverBusTest, ASilentOrStrangeServiceIsPassedOverWithinTheTime
 TEST(LinuxScreenSaverX11Test, WithoutABusTheXServersScreenSaverStateCounts) {
     testing::TempXdgEnvironment xdg;
     ChildProcess server;
-    const QString display = startAndReadLine(server, QStringLiteral("Xvfb"),
-                                             {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (display.isEmpty())
-        GTEST_SKIP() << "Xvfb is not available";
+    const QString display = startAndReadLine(
+        server, QStringLiteral("Xvfb"),
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (display.isEmpty()) GTEST_SKIP() << "Xvfb is not available";
     xdg.environment().set("DISPLAY", QLatin1Char(':') + display);
 
     Display* control = XOpenDisplay(nullptr);
     ASSERT_NE(control, nullptr);
-    LinuxScreenSaver saver(QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
-                                                         QStringLiteral("no-bus")),
-                           200);
+    LinuxScreenSaver saver(
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("no-bus")), 200);
     EXPECT_FALSE(saver.isRunning());
     XForceScreenSaver(control, ScreenSaverActive);
     XSync(control, False);

@@ -50,7 +50,8 @@ void leaveStaleSocket(const QString& path) {
 // A connection to an instance's socket, as another process of this user makes it.
 class Client {
 public:
-    explicit Client(const QString& path) : descriptor_(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {
+    explicit Client(const QString& path)
+        : descriptor_(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {
         const sockaddr_un address = addressOf(path);
         connected_ = ::connect(descriptor_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     }
@@ -70,7 +71,10 @@ private:
     bool connected_ = false;
 };
 
-int openDescriptors() { return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size()); }
+int openDescriptors() {
+    return static_cast<int>(
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
+}
 
 class LocalSocketInstanceControlTest : public ::testing::Test {
 protected:
@@ -260,8 +264,7 @@ TEST_F(LocalSocketInstanceControlTest, ARestartHandsTheSocketAndTheWaitingReques
     EXPECT_EQ(quits, 0) << "the old instance answers nothing more";
 
     const bool reported = testing::processEventsUntil([&report] { return QFileInfo(report).size() > 0; });
-    if (!reported)
-        ::kill(static_cast<pid_t>(heir), SIGKILL);
+    if (!reported) ::kill(static_cast<pid_t>(heir), SIGKILL);
     ASSERT_TRUE(reported);
     QFile result(report);
     ASSERT_TRUE(result.open(QIODevice::ReadOnly));

@@ -56,13 +56,18 @@ inline std::string generationText(std::int32_t generation) { return "generation 
 // One save of every value, through one key, as the program saves its settings.
 inline void saveGeneration(KeyStore& store, std::int32_t generation) {
     const std::unique_ptr<StoreKey> key = store.open(StoreRoot::CurrentUser, "Software\\Marwick\\Marwick's Solvane");
-    if (!key)
-        throw StoreError("the settings key cannot be opened");
+    if (!key) throw StoreError("the settings key cannot be opened");
     for (const SavedValue& value : savedValues) {
         switch (value.kind) {
-        case SavedValue::Kind::Integer: key->writeInteger(value.name, generation); break;
-        case SavedValue::Kind::Text: key->writeText(value.name, generationText(generation)); break;
-        case SavedValue::Kind::Flag: key->writeInteger(value.name, generation & 1); break;
+        case SavedValue::Kind::Integer:
+            key->writeInteger(value.name, generation);
+            break;
+        case SavedValue::Kind::Text:
+            key->writeText(value.name, generationText(generation));
+            break;
+        case SavedValue::Kind::Flag:
+            key->writeInteger(value.name, generation & 1);
+            break;
         }
     }
     key->close();
@@ -71,20 +76,17 @@ inline void saveGeneration(KeyStore& store, std::int32_t generation) {
 // The generation that every value of a stored settings object holds; nothing when a value
 // is missing, there is one too many, or they do not agree.
 inline std::optional<std::int32_t> generationOf(const QJsonObject& stored) {
-    if (stored.size() != static_cast<qsizetype>(std::size(savedValues)))
-        return std::nullopt;
+    if (stored.size() != static_cast<qsizetype>(std::size(savedValues))) return std::nullopt;
     const QJsonValue anzeige = stored.value(QStringLiteral("Anzeige"));
-    if (!anzeige.isDouble())
-        return std::nullopt;
+    if (!anzeige.isDouble()) return std::nullopt;
     const auto generation = static_cast<std::int32_t>(anzeige.toInteger());
     for (const SavedValue& value : savedValues) {
         const QJsonValue held = stored.value(QString::fromUtf8(value.name));
-        const QJsonValue expected =
-            value.kind == SavedValue::Kind::Integer ? QJsonValue(generation)
-            : value.kind == SavedValue::Kind::Text  ? QJsonValue(QString::fromStdString(generationText(generation)))
-                                                    : QJsonValue(generation & 1);
-        if (held != expected)
-            return std::nullopt;
+        const QJsonValue expected = value.kind == SavedValue::Kind::Integer ? QJsonValue(generation)
+                                    : value.kind == SavedValue::Kind::Text
+                                        ? QJsonValue(QString::fromStdString(generationText(generation)))
+                                        : QJsonValue(generation & 1);
+        if (held != expected) return std::nullopt;
     }
     return generation;
 }

@@ -8,8 +8,7 @@
 #include "platform/linux/JsonKeyStore.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2)
-        return 2;
+    if (argc != 2) return 2;
     solvane::linuxos::JsonKeyStore store;
     for (std::int32_t generation = std::atoi(argv[1]);; ++generation) {
         solvane::platform::testing::saveGeneration(store, generation);

@@ -55,7 +55,8 @@ public:
         QDir().mkpath(path("home"));
         QDir().mkpath(path("tmp"));
         QDir().mkpath(path("runtime"));
-        QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(path("runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     // A path inside the temporary folder.
     QString path(const QString& relative) const { return root_.path() + QLatin1Char('/') + relative; }

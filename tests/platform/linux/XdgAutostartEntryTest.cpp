@@ -30,7 +30,9 @@ std::string expectedEntry(const std::string& exec) {
            "Type=Application\n"
            "Name=Solvane\n"
            "Comment=Shows your affirmation on the screen every so often\n"
-           "Exec=" + exec + "\n"
+           "Exec=" +
+           exec +
+           "\n"
            "Icon=solvane\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";

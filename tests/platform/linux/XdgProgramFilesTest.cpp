@@ -118,8 +118,10 @@ TEST_F(XdgProgramFilesTest, WriteAtomicallyReplacesTheWholeFileOrReportsFailure)
     EXPECT_FALSE(files.writeAtomically(at("plain/list.txt"), "x")) << "a file where the folder should be";
     EXPECT_FALSE(files.writeAtomically(at("prefix"), "x")) << "a folder where the file should be";
     EXPECT_TRUE(QFileInfo(xdg.path("prefix")).isDir());
-    EXPECT_EQ(QDir(xdg.path("")).entryList({QStringLiteral("*.tmp*"), QStringLiteral(".*")}, QDir::Files | QDir::Hidden),
-              QStringList()) << "no temporary file is left behind";
+    EXPECT_EQ(
+        QDir(xdg.path("")).entryList({QStringLiteral("*.tmp*"), QStringLiteral(".*")}, QDir::Files | QDir::Hidden),
+        QStringList())
+        << "no temporary file is left behind";
 }
 
 }  // namespace

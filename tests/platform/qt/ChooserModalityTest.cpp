@@ -1,9 +1,9 @@
 // The font and colour choosers block the settings dialog, and only it: the tray
 // icon's window (here a stand-in top-level window) keeps taking clicks.
+#include <gtest/gtest.h>
 #include <QColorDialog>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
 #include "platform/qt/ColourChooser.h"

@@ -1,5 +1,7 @@
 #include "platform/qt/ConfigDialog.h"
 
+#include <QtTest/qtestspontaneevent.h>
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -9,8 +11,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
-#include <QtTest/qtestspontaneevent.h>
-#include <gtest/gtest.h>
 
 #include "QtProgramHarness.h"
 #include "settings/Settings.h"
@@ -32,7 +32,8 @@ TEST_F(ConfigDialogTest, ShowsTheModelsFrame) {
     ASSERT_NE(pages, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QString::fromStdString(model.caption));
     ASSERT_EQ(pages->count(), 6);
-    for (int page = 0; page < 6; ++page) EXPECT_EQ(pages->tabText(page), QString::fromStdString(model.tabCaption[page]));
+    for (int page = 0; page < 6; ++page)
+        EXPECT_EQ(pages->tabText(page), QString::fromStdString(model.tabCaption[page]));
     EXPECT_EQ(pages->tabText(2), "Font && Color");  // Qt draws the doubled ampersand as one
     EXPECT_EQ(pages->currentIndex(), static_cast<int>(ConfigPage::Affirmations));
     EXPECT_EQ(dialog->findChild<QPushButton*>("Button9")->text(), "OK");
@@ -65,40 +66,84 @@ struct NamedControl {
 };
 
 TEST_F(ConfigDialogTest, EveryControlCarriesItsName) {
-    const NamedControl controls[] = {
-        {"Button9", "QPushButton"},       {"Button10", "QPushButton"},        {"PageControl1", "QTabWidget"},
-        {"ComboBox1", "QComboBox"},       {"cbAutorun", "QCheckBox"},         {"cbVersteckt", "QCheckBox"},
-        {"Label14", "QLabel"},            {"Edit1", "QLineEdit"},             {"Label32", "QLabel"},
-        {"Edit4", "QLineEdit"},           {"Label33", "QLabel"},              {"tbAnzeige", "QSlider"},
-        {"Label12", "QLabel"},            {"Edit3", "QLineEdit"},             {"Label20", "QLabel"},
-        {"Edit2", "QLineEdit"},           {"Label21", "QLabel"},              {"tbAnzeigeIntervall", "QSlider"},
-        {"cbVollbild", "QCheckBox"},      {"cbStartWithPause", "QCheckBox"},  {"cbMultiple", "QCheckBox"},
-        {"cbSCRPause", "QCheckBox"},      {"Label13", "QLabel"},              {"Edit8", "QLineEdit"},
-        {"GroupBoxPreview", "QGroupBox"}, {"Panel2", "QWidget"},              {"GroupBoxFont", "QGroupBox"},
-        {"Button6", "QPushButton"},       {"Edit6", "QLineEdit"},             {"cbZSchriftart", "QCheckBox"},
-        {"cbZSize", "QCheckBox"},         {"GroupBoxColours", "QGroupBox"},   {"Button3", "QPushButton"},
-        {"Shape3", "QWidget"},            {"Shape5", "QWidget"},              {"cbZSFarbe", "QCheckBox"},
-        {"cbSchatten", "QCheckBox"},      {"Button4", "QPushButton"},         {"Shape4", "QWidget"},
-        {"Shape6", "QWidget"},            {"cbZKFarbe", "QCheckBox"},         {"cbKonturtransparenz", "QCheckBox"},
-        {"Button2", "QPushButton"},       {"Shape1", "QWidget"},              {"Shape7", "QWidget"},
-        {"cbZFarbe", "QCheckBox"},        {"cbTBack", "QCheckBox"},           {"GroupBoxAffirmations", "QGroupBox"},
-        {"Label16", "QLabel"},            {"Edit5", "QLineEdit"},             {"Image1", "QWidget"},
-        {"Image4", "QWidget"},            {"Image5", "QWidget"},              {"Image3", "QWidget"},
-        {"Image6", "QWidget"},            {"Image7", "QWidget"},              {"Image9", "QWidget"},
-        {"Image15", "QWidget"},           {"Memo2", "QTextEdit"},             {"Label10", "QLabel"},
-        {"Label15", "QLabel"},            {"Image11", "QWidget"},             {"GroupBoxDisplay", "QGroupBox"}};
+    const NamedControl controls[] = {{"Button9", "QPushButton"},
+                                     {"Button10", "QPushButton"},
+                                     {"PageControl1", "QTabWidget"},
+                                     {"ComboBox1", "QComboBox"},
+                                     {"cbAutorun", "QCheckBox"},
+                                     {"cbVersteckt", "QCheckBox"},
+                                     {"Label14", "QLabel"},
+                                     {"Edit1", "QLineEdit"},
+                                     {"Label32", "QLabel"},
+                                     {"Edit4", "QLineEdit"},
+                                     {"Label33", "QLabel"},
+                                     {"tbAnzeige", "QSlider"},
+                                     {"Label12", "QLabel"},
+                                     {"Edit3", "QLineEdit"},
+                                     {"Label20", "QLabel"},
+                                     {"Edit2", "QLineEdit"},
+                                     {"Label21", "QLabel"},
+                                     {"tbAnzeigeIntervall", "QSlider"},
+                                     {"cbVollbild", "QCheckBox"},
+                                     {"cbStartWithPause", "QCheckBox"},
+                                     {"cbMultiple", "QCheckBox"},
+                                     {"cbSCRPause", "QCheckBox"},
+                                     {"Label13", "QLabel"},
+                                     {"Edit8", "QLineEdit"},
+                                     {"GroupBoxPreview", "QGroupBox"},
+                                     {"Panel2", "QWidget"},
+                                     {"GroupBoxFont", "QGroupBox"},
+                                     {"Button6", "QPushButton"},
+                                     {"Edit6", "QLineEdit"},
+                                     {"cbZSchriftart", "QCheckBox"},
+                                     {"cbZSize", "QCheckBox"},
+                                     {"GroupBoxColours", "QGroupBox"},
+                                     {"Button3", "QPushButton"},
+                                     {"Shape3", "QWidget"},
+                                     {"Shape5", "QWidget"},
+                                     {"cbZSFarbe", "QCheckBox"},
+                                     {"cbSchatten", "QCheckBox"},
+                                     {"Button4", "QPushButton"},
+                                     {"Shape4", "QWidget"},
+                                     {"Shape6", "QWidget"},
+                                     {"cbZKFarbe", "QCheckBox"},
+                                     {"cbKonturtransparenz", "QCheckBox"},
+                                     {"Button2", "QPushButton"},
+                                     {"Shape1", "QWidget"},
+                                     {"Shape7", "QWidget"},
+                                     {"cbZFarbe", "QCheckBox"},
+                                     {"cbTBack", "QCheckBox"},
+                                     {"GroupBoxAffirmations", "QGroupBox"},
+                                     {"Label16", "QLabel"},
+                                     {"Edit5", "QLineEdit"},
+                                     {"Image1", "QWidget"},
+                                     {"Image4", "QWidget"},
+                                     {"Image5", "QWidget"},
+                                     {"Image3", "QWidget"},
+                                     {"Image6", "QWidget"},
+                                     {"Image7", "QWidget"},
+                                     {"Image9", "QWidget"},
+                                     {"Image15", "QWidget"},
+                                     {"Memo2", "QTextEdit"},
+                                     {"Label10", "QLabel"},
+                                     {"Label15", "QLabel"},
+                                     {"Image11", "QWidget"},
+                                     {"GroupBoxDisplay", "QGroupBox"}};
     for (const NamedControl& control : controls) {
         const auto found = dialog->findChildren<QWidget*>(QString::fromLatin1(control.name));
         ASSERT_EQ(found.size(), 1) << control.name;
-        EXPECT_TRUE(found.front()->inherits(control.kind)) << control.name << " is " << found.front()->metaObject()->className();
+        EXPECT_TRUE(found.front()->inherits(control.kind))
+            << control.name << " is " << found.front()->metaObject()->className();
     }
 }
 
 TEST_F(ConfigDialogTest, ThePagesShowTheirCaptionsInTheirGroups) {
     model.show();
     const std::pair<const char*, const std::string&> groups[] = {
-        {"GroupBoxDisplay", model.GroupBoxDisplayCaption},   {"GroupBoxPreview", model.GroupBoxPreviewCaption},
-        {"GroupBoxFont", model.GroupBoxFontCaption},         {"GroupBoxColours", model.GroupBoxColoursCaption},
+        {"GroupBoxDisplay", model.GroupBoxDisplayCaption},
+        {"GroupBoxPreview", model.GroupBoxPreviewCaption},
+        {"GroupBoxFont", model.GroupBoxFontCaption},
+        {"GroupBoxColours", model.GroupBoxColoursCaption},
         {"GroupBoxAffirmations", model.GroupBoxAffirmationsCaption}};
     for (const auto& [name, caption] : groups)
         EXPECT_EQ(dialog->findChild<QGroupBox*>(name)->title().toStdString(), caption) << name;
@@ -170,8 +215,8 @@ void closeByTheWindowManager(QWidget* window) {
 
 TEST_F(ConfigDialogTest, EscapeAndTheWindowManagersCloseActAsCancel) {
     const std::string stored = model.Edit5.text();
-    for (const auto& dismissIt : std::vector<std::function<void()>>{
-             [&] { QTest::keyClick(dialog, Qt::Key_Escape); }, [&] { closeByTheWindowManager(dialog); }}) {
+    for (const auto& dismissIt : std::vector<std::function<void()>>{[&] { QTest::keyClick(dialog, Qt::Key_Escape); },
+                                                                    [&] { closeByTheWindowManager(dialog); }}) {
         model.show();
         QTest::keyClicks(edit5, " dismissed");
         ASSERT_NE(model.Edit5.text(), stored);

@@ -70,10 +70,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    const std::pair<ConfigPage, const char*> pages[] = {
-        {ConfigPage::Links, "links"},     {ConfigPage::Affirmations, "affirmations"},
-        {ConfigPage::FontColour, "font-colour"}, {ConfigPage::Display, "display"},
-        {ConfigPage::About, "about"},     {ConfigPage::Thanks, "thanks"}};
+    const std::pair<ConfigPage, const char*> pages[] = {{ConfigPage::Links, "links"},
+                                                        {ConfigPage::Affirmations, "affirmations"},
+                                                        {ConfigPage::FontColour, "font-colour"},
+                                                        {ConfigPage::Display, "display"},
+                                                        {ConfigPage::About, "about"},
+                                                        {ConfigPage::Thanks, "thanks"}};
     bool allSaved = true;
     {
         QtProgramHarness h;
@@ -88,7 +90,8 @@ int main(int argc, char** argv) {
         config.Shape1.setColour(solvane::rgb(40, 60, 200));
         config.cbZFarbeClick();
         config.Edit5.userType("Ich bin <b>froh</b> & frei");
-        allSaved &= savePage(h, ConfigPage::FontColour, folder.filePath(QStringLiteral("dialog-font-colour-shadow.png")));
+        allSaved &=
+            savePage(h, ConfigPage::FontColour, folder.filePath(QStringLiteral("dialog-font-colour-shadow.png")));
 
         bool fontSaved = false;
         grabNextModal(folder.filePath(QStringLiteral("chooser-font.png")), &fontSaved);
@@ -100,8 +103,8 @@ int main(int argc, char** argv) {
     }
     {
         QtProgramHarness h;
-        h.fake.store.key(solvane::platform::StoreRoot::LocalMachine, solvane::InstallerLanguageKeyPath)["Installer Language"] =
-            std::string("1031");
+        h.fake.store.key(solvane::platform::StoreRoot::LocalMachine,
+                         solvane::InstallerLanguageKeyPath)["Installer Language"] = std::string("1031");
         h.program.destroyWindows();
         h.program.createWindows();
         h.program.config().show();
@@ -119,14 +122,15 @@ int main(int argc, char** argv) {
         }
         QtProgramHarness h;
         h.fake.files.files["/opt/solvane/bin/" + language.fileName().toStdString()] = file.readAll().toStdString();
-        h.fake.store.key(solvane::platform::StoreRoot::LocalMachine, solvane::InstallerLanguageKeyPath)["Installer Language"] =
-            std::to_string(identifier);
+        h.fake.store.key(solvane::platform::StoreRoot::LocalMachine,
+                         solvane::InstallerLanguageKeyPath)["Installer Language"] = std::to_string(identifier);
         h.program.destroyWindows();
         h.program.createWindows();
         h.program.config().show();
         const QString stem = language.completeBaseName();
         for (const auto& [page, name] : pages)
-            allSaved &= savePage(h, page, folder.filePath(QStringLiteral("dialog-%1-%2.png").arg(stem, QLatin1String(name))));
+            allSaved &=
+                savePage(h, page, folder.filePath(QStringLiteral("dialog-%1-%2.png").arg(stem, QLatin1String(name))));
         allSaved &= saveMenu(folder.filePath(QStringLiteral("menu-%1.png").arg(stem)));
     }
     return allSaved ? 0 : 1;

@@ -1,13 +1,13 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
-#include <functional>
-#include <gtest/gtest.h>
 
 #include "QtProgramHarness.h"
 #include "dialog/TfrmConfig.h"

@@ -1,12 +1,12 @@
 #include "platform/qt/DisplayPageWidget.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
 #include "display/TfrmHint.h"
@@ -31,9 +31,10 @@ struct DisplayPageWidgetTest : testing::DialogFixture {
 };
 
 TEST_F(DisplayPageWidgetTest, TabVisitsTheControlsInTheirOrder) {
-    const std::vector<std::string> expected{"ComboBox1", "cbAutorun",  "Edit1",  "Edit4",           "tbAnzeige",
-                                            "cbVollbild", "cbMultiple", "Edit8", "Edit3",           "Edit2",
-                                            "tbAnzeigeIntervall",       "cbStartWithPause", "cbSCRPause", "cbVersteckt"};
+    const std::vector<std::string> expected{
+        "ComboBox1",          "cbAutorun",        "Edit1",      "Edit4",      "tbAnzeige",
+        "cbVollbild",         "cbMultiple",       "Edit8",      "Edit3",      "Edit2",
+        "tbAnzeigeIntervall", "cbStartWithPause", "cbSCRPause", "cbVersteckt"};
     EXPECT_EQ(tabOrder(find<QWidget>("TabDisplay"), find<QWidget>("ComboBox1")), expected);
 }
 

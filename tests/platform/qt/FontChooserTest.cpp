@@ -1,12 +1,12 @@
 #include "platform/qt/FontChooser.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
 #include "app/controls/Timer.h"
@@ -114,10 +114,11 @@ TEST_F(FontChooserTest, SizesOutsideFiveToFiveHundredAreRefused) {
             ++okPresses;
             open.accept();
         });
-        const auto result = chooseFont(dialog, FontSpec{"DejaVu Sans", 20, 0, 0}, QPoint(10, 10), [&](const FontSpec& font) {
-            ++applies;
-            appliedSize = font.size;
-        });
+        const auto result =
+            chooseFont(dialog, FontSpec{"DejaVu Sans", 20, 0, 0}, QPoint(10, 10), [&](const FontSpec& font) {
+                ++applies;
+                appliedSize = font.size;
+            });
         ASSERT_TRUE(result.has_value());
         EXPECT_EQ(result->size, size.allowed) << size.typed;
         const bool refused = size.typed != size.allowed;
@@ -131,8 +132,8 @@ TEST_F(FontChooserTest, SizesOutsideFiveToFiveHundredAreRefused) {
 
 TEST_F(FontChooserTest, KeepsTheStyleBitsItCannotShow) {
     ModalAnswerer<FontChooser> chooser([](FontChooser& open) { open.accept(); });
-    const auto result = chooseFont(dialog, FontSpec{"DejaVu Sans", 20, StyleBold | StyleUnderline | StyleStrikeOut, 0x123456},
-                                   QPoint(0, 0), {});
+    const auto result = chooseFont(
+        dialog, FontSpec{"DejaVu Sans", 20, StyleBold | StyleUnderline | StyleStrikeOut, 0x123456}, QPoint(0, 0), {});
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->style, StyleBold | StyleUnderline | StyleStrikeOut);
     EXPECT_EQ(result->colour, 0x123456u);

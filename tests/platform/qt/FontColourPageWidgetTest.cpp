@@ -1,11 +1,11 @@
 #include "platform/qt/FontColourPageWidget.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
 #include "platform/qt/PreviewPanel.h"
@@ -35,9 +35,9 @@ struct FontColourPageWidgetTest : testing::DialogFixture {
 };
 
 TEST_F(FontColourPageWidgetTest, TabVisitsTheControlsInTheirOrder) {
-    const std::vector<std::string> expected{"Button6", "cbZSchriftart", "cbZSize",   "Button3",
-                                            "cbZSFarbe", "cbSchatten",  "Button4",   "cbZKFarbe",
-                                            "cbKonturtransparenz",      "Button2",   "cbZFarbe", "cbTBack"};
+    const std::vector<std::string> expected{
+        "Button6",   "cbZSchriftart",       "cbZSize", "Button3",  "cbZSFarbe", "cbSchatten", "Button4",
+        "cbZKFarbe", "cbKonturtransparenz", "Button2", "cbZFarbe", "cbTBack"};
     EXPECT_EQ(tabOrder(find<QWidget>("TabFontColour"), find<QWidget>("Button6")), expected);
     EXPECT_TRUE(find<QLineEdit>("Edit6")->isReadOnly());
 }

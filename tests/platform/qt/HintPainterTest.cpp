@@ -1,10 +1,10 @@
 #include "platform/qt/HintPainter.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
 #include <functional>
 #include <limits>
-#include <gtest/gtest.h>
 
 #include "display/VisibleLine.h"
 #include "platform/qt/QtConversions.h"
@@ -144,8 +144,7 @@ TEST_P(HintCaption, DrawsLikeThePlainText) {
 
 INSTANTIATE_TEST_SUITE_P(Convention, HintCaption,
                          ::testing::Values(CaptionCase{"a&&b", "a&b", false}, CaptionCase{"ab&", "ab", false},
-                                           CaptionCase{"<b>x</b>", "<b>x</b>", false},
-                                           CaptionCase{"&ab", "ab", true}));
+                                           CaptionCase{"<b>x</b>", "<b>x</b>", false}, CaptionCase{"&ab", "ab", true}));
 
 TEST(GlyphShape, CoversExactlyThePaintedPixels) {
     const Label shadow = makeLabel("Ag", Red, {10, 10});
@@ -192,10 +191,16 @@ TEST(GlyphShape, IsDrawnAgainOnlyForOtherLayersOrAnotherSize) {
     // Each thing a drawing depends on draws it again, and back again.
     const std::function<void()> changes[] = {
         [&] { text.setCaption("Ab"); },
-        [&] { text.setFont(FontSpec{"DejaVu Sans", 25, 0, Blue}); },
-        [&] { text.setFont(FontSpec{"DejaVu Sans", 24, StyleBold, Blue}); },
+        [&] {
+            text.setFont(FontSpec{"DejaVu Sans", 25, 0, Blue});
+        },
+        [&] {
+            text.setFont(FontSpec{"DejaVu Sans", 24, StyleBold, Blue});
+        },
         [&] { text.setColour(Red); },
-        [&] { text.setPosition({6, 5}); },
+        [&] {
+            text.setPosition({6, 5});
+        },
         [&] { shadow.setVisible(false); },
     };
     for (const auto& change : changes) {

@@ -1,7 +1,7 @@
 #include "platform/qt/HintWindow.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "QtProgramHarness.h"
 #include "platform/qt/QtConversions.h"

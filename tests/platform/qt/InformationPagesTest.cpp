@@ -1,10 +1,10 @@
 #include "platform/qt/InformationPages.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
 #include "platform/qt/CaptionLabel.h"
@@ -28,8 +28,8 @@ struct PictureCase {
 };
 
 TEST_F(InformationPagesTest, EachPageShowsItsPicture) {
-    for (const PictureCase picture : {PictureCase{"Image1", {486, 313}}, PictureCase{"Image15", {486, 313}},
-                                      PictureCase{"Image11", {484, 308}}}) {
+    for (const PictureCase picture :
+         {PictureCase{"Image1", {486, 313}}, PictureCase{"Image15", {486, 313}}, PictureCase{"Image11", {484, 308}}}) {
         const QImage& shown = find<PictureView>(picture.name)->picture();
         EXPECT_FALSE(shown.isNull()) << picture.name;
         EXPECT_EQ(shown.size(), picture.size) << picture.name;
@@ -40,7 +40,8 @@ TEST_F(InformationPagesTest, EachPageShowsItsPicture) {
 
 TEST_F(InformationPagesTest, TheGermanInterfaceShowsTheGermanPicturesAndDanke) {
     model.close();
-    h.fake.store.key(platform::StoreRoot::LocalMachine, InstallerLanguageKeyPath)["Installer Language"] = std::string("1031");
+    h.fake.store.key(platform::StoreRoot::LocalMachine, InstallerLanguageKeyPath)["Installer Language"] =
+        std::string("1031");
     h.program.destroyWindows();
     h.program.createWindows();
     dialog = qobject_cast<QDialog*>(h.configDialog());
@@ -82,7 +83,8 @@ TEST_F(InformationPagesTest, TheAboutPageShowsTheServedLineLive) {
     EXPECT_EQ(memo->toPlainText().toStdString(), model.Memo2Caption + "\nSolvane Premium");
     model.setServedLine("Marwick's Solvane Premium (13 Affirmations served)");
     QtProgramHarness::sync();
-    EXPECT_EQ(memo->toPlainText().toStdString(), model.Memo2Caption + "\nMarwick's Solvane Premium (13 Affirmations served)");
+    EXPECT_EQ(memo->toPlainText().toStdString(),
+              model.Memo2Caption + "\nMarwick's Solvane Premium (13 Affirmations served)");
 }
 
 TEST_F(InformationPagesTest, TheAddressInvitesAClick) {

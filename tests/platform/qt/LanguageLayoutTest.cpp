@@ -1,6 +1,7 @@
 // The settings dialog and the tray menu in every shipped language: no caption is cut
 // off by its control, and the languages written from right to left get the mirror
 // image of the dialog.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
@@ -14,7 +15,6 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
 #include <set>
@@ -142,7 +142,8 @@ TEST(LanguageLayout, RightToLeftLanguagesMirrorTheDialogAndTheMenu) {
         EXPECT_EQ(run.dialog->layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
         // OK at 332 and Cancel at 424 of the 513 pixels: mirrored, Cancel comes first.
         EXPECT_EQ(run.dialog->findChild<QPushButton*>(QStringLiteral("Button9"))->x(), mirrored ? 513 - 332 - 83 : 332);
-        EXPECT_EQ(run.dialog->findChild<QPushButton*>(QStringLiteral("Button10"))->x(), mirrored ? 513 - 424 - 83 : 424);
+        EXPECT_EQ(run.dialog->findChild<QPushButton*>(QStringLiteral("Button10"))->x(),
+                  mirrored ? 513 - 424 - 83 : 424);
         // A control in a group keeps its distance from the group's other side.
         auto* font = run.dialog->findChild<QPushButton*>(QStringLiteral("Button6"));
         EXPECT_EQ(font->x(), mirrored ? 486 - 12 - 160 : 12);
@@ -195,8 +196,10 @@ TEST(LanguageLayout, MenuTextsLineUpOnTheSideTheLanguageStartsFrom) {
         // The items' texts differ in length by far more than this.
         EXPECT_LE(*last - *first, 4) << "ink edges from " << *first << " to " << *last;
         // ...and they line up against the side the language starts from.
-        if (mirrored) EXPECT_GT(*first, menu->width() / 2);
-        else EXPECT_LT(*last, menu->width() / 2);
+        if (mirrored)
+            EXPECT_GT(*first, menu->width() / 2);
+        else
+            EXPECT_LT(*last, menu->width() / 2);
     }
 }
 

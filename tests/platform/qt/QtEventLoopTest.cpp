@@ -1,9 +1,9 @@
 #include "platform/qt/QtEventLoop.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace solvane::qt {

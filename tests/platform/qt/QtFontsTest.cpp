@@ -1,8 +1,8 @@
 #include "platform/qt/QtFonts.h"
 
+#include <gtest/gtest.h>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <set>
 
@@ -34,8 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Convention, QtFontsMeasure,
                          ::testing::Values(MeasureCase{"I know what I love", "I know what I love"},
                                            MeasureCase{"Salt && Pepper", "Salt & Pepper"},
                                            MeasureCase{"&Start", "Start"}, MeasureCase{"end&", "end"},
-                                           MeasureCase{"<b>bold</b>", "<b>bold</b>"},
-                                           MeasureCase{"Grüße", "Grüße"}, MeasureCase{"", ""}));
+                                           MeasureCase{"<b>bold</b>", "<b>bold</b>"}, MeasureCase{"Grüße", "Grüße"},
+                                           MeasureCase{"", ""}));
 
 TEST(QtFonts, StyleBitsChangeTheMeasure) {
     QtFonts fonts;

@@ -21,7 +21,8 @@ struct QtProgramHarness {
     template <typename Widget>
     static Widget* topLevel(const QString& name) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* found = qobject_cast<Widget*>(widget); found && (widget->objectName() == name || widget->windowTitle() == name))
+            if (auto* found = qobject_cast<Widget*>(widget);
+                found && (widget->objectName() == name || widget->windowTitle() == name))
                 return found;
         }
         return nullptr;
@@ -39,9 +40,9 @@ struct QtProgramHarness {
 
     fake::FakePlatform fake;
     QtWindowSystem windows;
-    platform::Platform services{fake.loop,  fake.loop,      fake.store, fake.monitors, fake.fonts,
-                                fake.screenSaver, fake.memory, fake.processes, fake.shell, fake.instances,
-                                fake.files, fake.autostart, fake.errors, fake.clock,  windows, fake.text, fake.locale};
+    platform::Platform services{fake.loop,   fake.loop,      fake.store, fake.monitors,  fake.fonts, fake.screenSaver,
+                                fake.memory, fake.processes, fake.shell, fake.instances, fake.files, fake.autostart,
+                                fake.errors, fake.clock,     windows,    fake.text,      fake.locale};
     Program program;
 };
 

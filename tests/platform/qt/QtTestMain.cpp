@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // The widgets need an application; the offscreen platform needs no display.
 int main(int argc, char** argv) {

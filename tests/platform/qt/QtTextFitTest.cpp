@@ -31,7 +31,8 @@ public:
     const Size& at(std::size_t text, int size) {
         std::vector<Size>& measured = bySize_.at(static_cast<std::size_t>(size));
         if (measured.empty()) {
-            for (const std::string& each : texts_) measured.push_back(qt_.measureCaption(each, {family_, size, style_, 0}));
+            for (const std::string& each : texts_)
+                measured.push_back(qt_.measureCaption(each, {family_, size, style_, 0}));
         }
         return measured[text];
     }
@@ -78,8 +79,8 @@ TEST(QtTextFit, GivesThePointByPointResultWithTheInstalledFonts) {
                         const int walked = walkPointByPoint(measures, text, start, width);
                         const FittedText fitted =
                             fitTextToWidth(measures, texts[text], {family, start, style, 0}, width, Margin);
-                        ASSERT_EQ(fitted.size, walked)
-                            << family << " style " << style << " '" << texts[text] << "' from " << start << " on " << width;
+                        ASSERT_EQ(fitted.size, walked) << family << " style " << style << " '" << texts[text]
+                                                       << "' from " << start << " on " << width;
                         ASSERT_EQ(fitted.extent, measures.at(text, walked));
                         ++cases;
                     }

@@ -1,9 +1,9 @@
 #include "platform/qt/SessionEndWatcher.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -63,8 +63,7 @@ TEST(SessionEndWatcherDeathTest, ASignalEndsTheProgramWhileTheUiThreadIsBusy) {
             ::raise(SIGTERM);
             // Busy, without processing events, far longer than the signal may take to act.
             const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-            while (std::chrono::steady_clock::now() < until) {
-            }
+            while (std::chrono::steady_clock::now() < until) {}
             std::_Exit(3);
         },
         ::testing::ExitedWithCode(1), "");

@@ -1,8 +1,8 @@
 #include "platform/qt/TrayIconView.h"
 
+#include <gtest/gtest.h>
 #include <QDialog>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "QtProgramHarness.h"
 #include "settings/UiTexts.h"
@@ -24,9 +24,9 @@ struct TrayIconViewTest : ::testing::Test {
 TEST_F(TrayIconViewTest, MenuListsTheItemsInOrder) {
     const QList<QAction*> actions = view.menu().actions();
     ASSERT_EQ(actions.size(), 12);
-    const MenuItem* items[] = {&main.StartStopp1, &main.N1,  &main.Affirmationen1, &main.FarbeSchrift1,
-                               &main.Anzeige1,    &main.N3,  &main.Hilfe1,         &main.OnlineTutorials1,
-                               &main.About1,      &main.N2,  &main.Verstecken1,    &main.Beenden1};
+    const MenuItem* items[] = {&main.StartStopp1, &main.N1, &main.Affirmationen1, &main.FarbeSchrift1,
+                               &main.Anzeige1,    &main.N3, &main.Hilfe1,         &main.OnlineTutorials1,
+                               &main.About1,      &main.N2, &main.Verstecken1,    &main.Beenden1};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), items[i]->isSeparator()) << i;
         if (!items[i]->isSeparator()) {
@@ -98,19 +98,18 @@ const HostStep RightRelease{QSystemTrayIcon::Unknown, {}, Qt::RightButton};
 
 INSTANTIATE_TEST_SUITE_P(
     Hosts, TrayIconClicks,
-    ::testing::Values(
-        ClickCase{"ActivateWithoutButton", {{QSystemTrayIcon::Trigger, {}}}, "click "},
-        ClickCase{"PressWaitsForRelease", {LeftPress}, ""},
-        ClickCase{"PressAndRelease", {LeftPress, LeftRelease}, "click "},
-        ClickCase{"OtherButtonReleaseDoesNotCount", {LeftPress, RightRelease}, ""},
-        ClickCase{"DoubleClick",
-                  {LeftPress, LeftRelease, {QSystemTrayIcon::DoubleClick, Qt::LeftButton}, LeftRelease},
-                  "click double click "},
-        ClickCase{"DoubleClickWithoutButton", {{QSystemTrayIcon::DoubleClick, {}}}, "double click "},
-        ClickCase{"RightPressAndRelease", {RightPress, RightRelease}, "right "},
-        ClickCase{"ContextWithoutButton", {{QSystemTrayIcon::Context, {}}}, "right "},
-        ClickCase{"MiddleClickIgnored", {{QSystemTrayIcon::MiddleClick, Qt::MiddleButton}}, ""},
-        ClickCase{"ReleaseWithoutPress", {LeftRelease}, ""}),
+    ::testing::Values(ClickCase{"ActivateWithoutButton", {{QSystemTrayIcon::Trigger, {}}}, "click "},
+                      ClickCase{"PressWaitsForRelease", {LeftPress}, ""},
+                      ClickCase{"PressAndRelease", {LeftPress, LeftRelease}, "click "},
+                      ClickCase{"OtherButtonReleaseDoesNotCount", {LeftPress, RightRelease}, ""},
+                      ClickCase{"DoubleClick",
+                                {LeftPress, LeftRelease, {QSystemTrayIcon::DoubleClick, Qt::LeftButton}, LeftRelease},
+                                "click double click "},
+                      ClickCase{"DoubleClickWithoutButton", {{QSystemTrayIcon::DoubleClick, {}}}, "double click "},
+                      ClickCase{"RightPressAndRelease", {RightPress, RightRelease}, "right "},
+                      ClickCase{"ContextWithoutButton", {{QSystemTrayIcon::Context, {}}}, "right "},
+                      ClickCase{"MiddleClickIgnored", {{QSystemTrayIcon::MiddleClick, Qt::MiddleButton}}, ""},
+                      ClickCase{"ReleaseWithoutPress", {LeftRelease}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TrayIconViewTest, RightClickOpensTheMenu) {

@@ -1,9 +1,9 @@
 #include "platform/qt/TrayIcons.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace solvane::qt {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/qt/TrayToolTip.h"
 
-#include <QTextDocument>
 #include <gtest/gtest.h>
+#include <QTextDocument>
 
 #include <string>
 
@@ -21,9 +21,12 @@ TEST_P(TrayToolTipText, ShowsLiterallyWhereTheHostReadsMarkup) {
 TEST_P(TrayToolTipText, StaysAsItIsForAPlainTextHost) { EXPECT_EQ(trayToolTip(GetParam(), false), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Tips, TrayToolTipText,
-                         ::testing::Values(QString("Left-Click: Stop / Right-Click: Menu"), QString("<b>bold</b> & <i>"),
-                                           QString("a  &amp;  b"), QString("Links-Klick: Stopp")),
-                         [](const ::testing::TestParamInfo<QString>& info) { return "Tip" + std::to_string(info.index); });
+                         ::testing::Values(QString("Left-Click: Stop / Right-Click: Menu"),
+                                           QString("<b>bold</b> & <i>"), QString("a  &amp;  b"),
+                                           QString("Links-Klick: Stopp")),
+                         [](const ::testing::TestParamInfo<QString>& info) {
+                             return "Tip" + std::to_string(info.index);
+                         });
 
 TEST(TrayToolTip, EmptyStaysEmpty) { EXPECT_TRUE(trayToolTip(QString(), true).isEmpty()); }
 
