@@ -33,9 +33,13 @@ std::optional<bool> singleBoolean(const QDBusMessage& reply) {
 LinuxScreenSaver::LinuxScreenSaver(int busTimeoutMs) : LinuxScreenSaver(QDBusConnection::sessionBus(), busTimeoutMs) {}
 
 LinuxScreenSaver::LinuxScreenSaver(const QDBusConnection& bus, int busTimeoutMs)
-    : bus_(bus), busTimeoutMs_(busTimeoutMs), x11_(std::make_unique<X11ScreenSaverState>()) {
-    if (!bus_.isConnected()) return;
+    : bus_(bus), busTimeoutMs_(busTimeoutMs), x11_(std::make_unique<X11ScreenSaverState>()) {}
+
+void LinuxScreenSaver::watchServices() {
+    // Set up on the first question, not at start: registering the watch waits for the
+    // bus, and a program whose user never asks for the screen-saver pause never asks.
     // Watching starts before the first question, so no change between them is lost.
+    watching_ = true;
     watcher_.setConnection(bus_);
     watcher_.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
     for (const ScreenSaverService& service : services) watcher_.addWatchedService(QLatin1String(service.name));
@@ -70,6 +74,7 @@ bool LinuxScreenSaver::hasOwner(std::size_t service) {
 
 std::optional<bool> LinuxScreenSaver::askSessionBus() {
     if (!bus_.isConnected()) return std::nullopt;
+    if (!watching_) watchServices();
     for (std::size_t i = 0; i < owned_.size(); ++i) {
         if (!hasOwner(i)) continue;
         const ScreenSaverService& service = services[i];

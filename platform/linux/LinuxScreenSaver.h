@@ -31,12 +31,14 @@ public:
 private:
     std::optional<bool> askSessionBus();
     bool hasOwner(std::size_t service);
+    void watchServices();
 
     QDBusConnection bus_;
     int busTimeoutMs_;
     // Whether each service has an owner on the bus; unknown until first needed.
     std::array<std::optional<bool>, 2> owned_;
     QDBusServiceWatcher watcher_;
+    bool watching_ = false;
     std::unique_ptr<X11ScreenSaverState> x11_;
 };
 
