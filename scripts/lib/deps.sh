@@ -47,6 +47,16 @@ SOLVANE_CHECK_PACKAGES=(
   clang-format clang-tidy
 )
 
+# The core and its tests for Windows (scripts/build-windows): the mingw-w64
+# cross compiler (the -posix one, which has std::thread), GoogleTest's sources
+# to build with it, and a 64-bit Wine to run the tests. Debian's wine64 holds
+# only the loader; the wine package brings the wine, wineboot and wineserver
+# commands. wine32 is left out: it needs the i386 architecture.
+SOLVANE_WINDOWS_PACKAGES=(
+  cmake make g++-mingw-w64-x86-64-posix googletest
+  wine wine64
+)
+
 # Prints the packages among the arguments that are not installed.
 solvane_missing_packages() {
   local package status
@@ -60,9 +70,14 @@ solvane_missing_packages() {
 
 # Installs the missing packages among the arguments. As root it runs
 # apt-get update once and then apt-get install; otherwise it prints the
-# command to run and returns 1.
+# command to run and returns 1. A first argument --no-install-recommends
+# is passed on to apt-get.
 solvane_install_packages() {
-  local missing
+  local missing apt_options=()
+  if [[ ${1:-} == --no-install-recommends ]]; then
+    apt_options+=("$1")
+    shift
+  fi
   mapfile -t missing < <(solvane_missing_packages "$@")
   if ((${#missing[@]} == 0)); then
     return 0
@@ -70,13 +85,13 @@ solvane_install_packages() {
   if ((EUID != 0)); then
     echo "Solvane needs these Debian packages, which are not installed: ${missing[*]}" >&2
     echo "Install them with:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${apt_options[*]}${apt_options[*]:+ }${missing[*]}" >&2
     return 1
   fi
   echo "Installing missing Debian packages: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
-  apt-get install -y -q "${missing[@]}"
+  apt-get install -y -q "${apt_options[@]}" "${missing[@]}"
 }
 
 # Installs everything the build, the tests and a virtual desktop need.
@@ -88,4 +103,11 @@ solvane_install_all_packages() {
 solvane_install_packaging_packages() {
   solvane_install_packages "${SOLVANE_BUILD_PACKAGES[@]}" "${SOLVANE_DESKTOP_PACKAGES[@]}" \
     "${SOLVANE_PACKAGING_PACKAGES[@]}"
+}
+
+# Installs what scripts/build-windows needs. Without Wine's recommendations
+# (sound, video, OpenGL, printing: some 60 packages more), which console test
+# programs do not use.
+solvane_install_windows_packages() {
+  solvane_install_packages --no-install-recommends "${SOLVANE_WINDOWS_PACKAGES[@]}"
 }
