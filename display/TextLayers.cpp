@@ -41,13 +41,11 @@ Colour layerColour(LayerRole role, Colour text, Colour contour) {
     return text;
 }
 
-std::vector<TextLayer> everyLayer() { return textLayers({.contour = true, .shadow = true}); }
-
 // Lays out the copies of the text that play `role` and shows them, or only hides them.
 void showCopies(const LayerLabels& labels, LayerRole role, bool shown, Colour contourColour) {
     std::vector<Label*> copies;
     const Label& text = labels.text;
-    for (const TextLayer& layer : everyLayer()) {
+    for (const TextLayer& layer : AllLayers) {
         if (layer.role != role) continue;
         Label& copy = labels[layer.id];
         copies.push_back(&copy);
@@ -78,9 +76,9 @@ void showContour(const LayerLabels& labels, bool shown, Colour contourColour) {
 void showShadow(const LayerLabels& labels, bool shown) { showCopies(labels, LayerRole::Shadow, shown, Black); }
 
 PaintedLayers paintOrder(const ConstLayerLabels& labels) {
-    const std::vector<TextLayer> layers = everyLayer();
+    static_assert(std::tuple_size_v<PaintedLayers> == AllLayers.size(), "one painted label per layer");
     PaintedLayers painted{};
-    for (std::size_t i = 0; i < layers.size() && i < painted.size(); ++i) painted[i] = &labels[layers[i].id];
+    for (std::size_t i = 0; i < AllLayers.size(); ++i) painted[i] = &labels[AllLayers[i].id];
     return painted;
 }
 
