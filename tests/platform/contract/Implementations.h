@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "FakeTraits.h"
+#ifdef _WIN32
+#include "WindowsTraits.h"
+#else
 #include "LinuxTraits.h"
 #include "QtTraits.h"
+#endif
 
 // Every implementation of each platform interface, fake first. A new system's
-// services join a suite by their traits in the list.
+// services join a suite by their traits in the list of their system.
 //
 // A traits struct is made fresh for each test: its constructor sets up the
 // service's environment (temporary folders, the application object) and its
@@ -24,11 +28,24 @@
 // - text conversion: converter().
 namespace solvane::contract {
 
+#ifdef _WIN32
+// The Windows services, as they join: the fake alone where none has yet.
+using KeyStoreImplementations = ::testing::Types<FakeKeyStoreTraits>;
+using TimerImplementations = ::testing::Types<FakeTimerTraits>;
+using InstanceControlImplementations = ::testing::Types<FakeInstanceControlTraits>;
+using ProgramFilesImplementations = ::testing::Types<FakeProgramFilesTraits>;
+using AutostartEntryImplementations = ::testing::Types<FakeAutostartEntryTraits>;
+using TextConverterImplementations = ::testing::Types<FakeTextConverterTraits>;
+#else
 using KeyStoreImplementations = ::testing::Types<FakeKeyStoreTraits, JsonKeyStoreTraits>;
 using TimerImplementations = ::testing::Types<FakeTimerTraits, QtTimerTraits>;
 using InstanceControlImplementations = ::testing::Types<FakeInstanceControlTraits, LocalSocketInstanceControlTraits>;
 using ProgramFilesImplementations = ::testing::Types<FakeProgramFilesTraits, XdgProgramFilesTraits>;
 using AutostartEntryImplementations = ::testing::Types<FakeAutostartEntryTraits, XdgAutostartEntryTraits>;
 using TextConverterImplementations = ::testing::Types<FakeTextConverterTraits, IconvTextConverterTraits>;
+// The system's own converter, whose tables the fake's must match.
+using SystemTextConverterTraits = IconvTextConverterTraits;
+#define SOLVANE_SYSTEM_TEXT_CONVERTER_TRAITS
+#endif
 
 }  // namespace solvane::contract

@@ -95,9 +95,10 @@ TYPED_TEST(TextConverterContract, AnUnknownCodePageGivesNothing) {
 
 // The fake's tables against the system's, byte by byte: a language file in either
 // code page reads the same in the core's tests as in the program.
+#ifdef SOLVANE_SYSTEM_TEXT_CONVERTER_TRAITS
 TEST(FakeTextConverterTables, AgreeWithTheSystemOnEveryByte) {
     FakeTextConverterTraits fake;
-    IconvTextConverterTraits real;
+    SystemTextConverterTraits real;
     for (const char* codePage : {"CP1252", "CP1251"}) {
         for (int byte = 0; byte < 256; ++byte) {
             const std::string one(1, static_cast<char>(byte));
@@ -106,6 +107,7 @@ TEST(FakeTextConverterTables, AgreeWithTheSystemOnEveryByte) {
         }
     }
 }
+#endif
 
 }  // namespace
 }  // namespace solvane::contract

@@ -1,0 +1,5 @@
+#pragma once
+
+// How the contract suites drive the Windows services of platform/windows: the real
+// registry, files and message loop of the Wine prefix (or Windows) the tests run in.
+namespace solvane::contract {}  // namespace solvane::contract
