@@ -21,8 +21,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Windows (or Wine) with no mingw DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Lets the build run the test executables (gtest_discover_tests, ctest) under Wine.
+# Lets ctest run the test executables under Wine (through wine-run, which keeps
+# Wine's lasting services off ctest's output pipe).
 find_program(SOLVANE_WINE wine)
 if(SOLVANE_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${SOLVANE_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
 endif()
