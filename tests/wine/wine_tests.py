@@ -1,0 +1,237 @@
+"""Runs the Windows program (solvane.exe) under Wine on a virtual X desktop and
+checks what a person would see: the affirmation window appears about 0.9 s after
+the start without taking the focus, the tray icon docks in the tray host, the
+newest start wins and "solvane.exe shutdown" ends every instance; in Wine's own
+desktop window (whose taskbar has a tray that passes clicks on) a left click on
+the icon stops the cycle and Exit stores the settings in the registry.
+
+Environment: SOLVANE_EXE (the program), SOLVANE_WINEPREFIX (the private prefix
+of the build folder), SOLVANE_SHOT_DIR (where the screenshots go). Each class
+shares one desktop; each test starts without settings.
+"""
+
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+from wine_desktop import (MACHINE_KEY, RUN_KEY, SETTINGS_KEY, WineDesktop, program, scaled)
+from desktop import ROOT_COLOUR, end_process, wait_until
+from x11_tests import HINT_TITLE, is_contour, is_text
+
+# The first affirmation comes about 0.9 s after start; Wine starts a program in
+# about half a second more on an idle machine.
+FIRST_AFFIRMATION_DEADLINE = 6.0
+# The values the program stores at Exit.
+STORED_VALUE_COUNT = 29
+
+
+class WineTestCase(unittest.TestCase):
+    desktop_options = {}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.exe = program()
+        cls.desktop = WineDesktop(**cls.desktop_options).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.programs = []
+        self.desktop.forget_program_settings()
+        self.addCleanup(self.end_programs)
+
+    def end_programs(self):
+        if any(process.poll() is None for process in self.programs):
+            self.desktop.wine([self.exe, "shutdown"], check=False)
+        for process in self.programs:
+            end_process(process)
+            log = self.desktop.log_of(process)
+            if log.strip():
+                # ctest shows this only when the test fails.
+                print(f"--- output of wine (pid {process.pid}) ---\n{log}", file=sys.stderr)
+
+    def start_solvane(self, *words):
+        process = self.desktop.spawn("solvane", ["wine", self.exe, *words])
+        self.programs.append(process)
+        return process
+
+    def save_picture(self, shot, name):
+        folder = os.environ.get("SOLVANE_SHOT_DIR")
+        if folder:
+            os.makedirs(folder, exist_ok=True)
+            path = os.path.join(folder, name)
+            shot.save_png(path)
+            print(f"screenshot: {path}")
+
+    def hint_windows(self):
+        return self.desktop.search_windows(name=HINT_TITLE)
+
+    def wait_for_hint(self, process, timeout):
+        def found():
+            if process.poll() is not None:
+                raise AssertionError(f"solvane.exe ended with code {process.returncode} "
+                                     "before its affirmation appeared")
+            windows = self.hint_windows()
+            return windows[0] if windows else None
+
+        return wait_until(found, timeout, "the affirmation window to appear")
+
+    def wait_for_exit(self, process, timeout, what):
+        wait_until(lambda: process.poll() is not None, timeout, f"{what} to end")
+        return process.returncode
+
+
+class FirstAffirmationTest(WineTestCase):
+    """A first start: the default affirmation appears about a second later,
+    centred, black antialiased text with a white contour and nothing else drawn,
+    without taking the focus; the tray icon docks in the tray host."""
+
+    def test_first_affirmation(self):
+        focus_before = self.desktop.focused_window()
+        started = time.monotonic()
+        process = self.start_solvane()
+        window = self.wait_for_hint(process, scaled(FIRST_AFFIRMATION_DEADLINE))
+        appeared = time.monotonic() - started
+        print(f"the affirmation window appeared {appeared:.2f} s after the start")
+        self.assertGreater(appeared, 0.8, "the affirmation came before the start-up tick")
+
+        geometry = wait_until(lambda: (g := self.desktop.geometry(window)) and g.viewable and g,
+                              scaled(2), "the affirmation window on screen")
+        time.sleep(0.3)  # its first paint
+        shot = self.desktop.screenshot()
+        self.save_picture(shot, "wine-first-affirmation.png")
+        self.save_picture(shot.crop(geometry.left - 10, geometry.top - 10, geometry.width + 20,
+                                    geometry.height + 20), "wine-first-affirmation-window.png")
+
+        self.assertEqual(self.desktop.focused_window(), focus_before,
+                         "the affirmation window took the keyboard focus")
+        self.assertNotIn(hex(window), self.desktop.active_window(), "the affirmation window was activated")
+        centre_x, centre_y = geometry.centre
+        self.assertLessEqual(abs(centre_x - self.desktop.width / 2), 2, f"not centred: {geometry}")
+        self.assertLessEqual(abs(centre_y - self.desktop.height / 2), 2, f"not centred: {geometry}")
+        self.assertGreater(geometry.width, 4 * geometry.height, f"not a single line: {geometry}")
+
+        inside = [rgb for _x, _y, rgb in shot.pixels(geometry.left, geometry.top, geometry.width,
+                                                       geometry.height)]
+        text = sum(1 for rgb in inside if is_text(rgb))
+        contour = sum(1 for rgb in inside if is_contour(rgb))
+        desktop = sum(1 for rgb in inside if rgb == ROOT_COLOUR)
+        # Antialiased: the glyphs' edges blend into the desktop behind them.
+        blended = sum(1 for rgb in inside
+                      if rgb != ROOT_COLOUR and not is_text(rgb) and not is_contour(rgb))
+        self.assertGreater(text, 200, "too few black text pixels in the affirmation")
+        self.assertGreater(contour, 200, "too few white contour pixels around the text")
+        self.assertGreater(blended, 50, "no antialiased edges")
+        self.assertGreater(desktop, len(inside) // 3, "the background around the glyphs is not transparent")
+        margin = [rgb for _x, _y, rgb in shot.pixels(geometry.left - 20, geometry.top + geometry.height + 2,
+                                                     geometry.width + 40, 20)]
+        self.assertTrue(margin and all(rgb == ROOT_COLOUR for rgb in margin),
+                        "something was drawn below the affirmation window")
+
+        # The tray icon: a small window embedded in the tray host at the top right,
+        # showing the emblem.
+        def docked_icon():
+            for candidate in self.desktop.search_windows():
+                g = self.desktop.geometry(candidate)
+                if (g and g.viewable and 16 <= g.width <= 64 and g.height <= 64 and g.top < 30
+                        and g.left > self.desktop.width - 200
+                        and self.desktop.parent_window(candidate) != self.desktop.root_window()):
+                    return g
+            return None
+
+        icon = wait_until(docked_icon, scaled(5), "the tray icon in the tray host")
+        pixels = self.desktop.screenshot().pixels(icon.left, icon.top, icon.width, icon.height)
+        self.assertGreater(sum(1 for _x, _y, rgb in pixels if is_text(rgb)), 10, "the tray icon shows nothing")
+        self.assertIsNone(process.poll(), "solvane.exe ended")
+
+
+class InstancesTest(WineTestCase):
+    """The newest start wins; "solvane.exe shutdown" ends every instance."""
+
+    def test_second_start_ends_the_first(self):
+        first = self.start_solvane()
+        self.wait_for_hint(first, scaled(FIRST_AFFIRMATION_DEADLINE))
+        second = self.start_solvane()
+        self.assertEqual(self.wait_for_exit(first, scaled(10), "the first instance"), 0)
+        self.wait_for_hint(second, scaled(FIRST_AFFIRMATION_DEADLINE))
+        self.assertIsNone(second.poll(), "the second instance ended too")
+        # The first instance saved nothing: it was ended, not closed.
+        self.assertEqual(self.desktop.registry_values(SETTINGS_KEY), {})
+
+    def test_shutdown_ends_every_instance(self):
+        running = self.start_solvane("hide")
+        self.wait_for_hint(running, scaled(FIRST_AFFIRMATION_DEADLINE))
+        started = time.monotonic()
+        self.desktop.wine([self.exe, "shutdown"])
+        self.assertEqual(self.wait_for_exit(running, scaled(5), "the running instance"), 0)
+        print(f"shutdown took {time.monotonic() - started:.2f} s")
+        self.assertEqual(self.hint_windows(), [], "an affirmation window is left on screen")
+
+
+class TrayTest(WineTestCase):
+    """In Wine's own desktop window, whose taskbar has a tray that hands clicks
+    to the program (the tray host of the X display does not pass them on): a left
+    click stops the cycle and the next starts it; Exit from the tray menu stores
+    the settings and the log-on entry in the registry."""
+
+    DESKTOP_NAME = "solvane"
+    DESKTOP_SIZE = (1024, 700)
+
+    def start_in_wine_desktop(self):
+        windows_path = self.desktop.wine(["winepath", "-w", self.exe]).strip().splitlines()[-1]
+        width, height = self.DESKTOP_SIZE
+        process = self.desktop.spawn("explorer", ["wine", "explorer", f"/desktop={self.DESKTOP_NAME},{width}x{height}",
+                                                  windows_path])
+        self.programs.append(process)
+        window = wait_until(lambda: self.desktop.search_windows(name=f"{self.DESKTOP_NAME} - Wine desktop"),
+                            scaled(30), "Wine's desktop window")[0]
+        return windows_path, wait_until(lambda: (g := self.desktop.geometry(window)) and g.viewable and g,
+                                        scaled(5), "Wine's desktop window on screen")
+
+    def text_pixels(self, area):
+        """The black text pixels in the middle band of Wine's desktop window, where
+        the affirmation shows."""
+        band = area.height // 4
+        return sum(1 for _x, _y, rgb in self.desktop.screenshot().pixels(
+            area.left, area.top + band, area.width, 2 * band) if is_text(rgb))
+
+    def test_left_click_stops_and_starts_and_exit_stores_the_settings(self):
+        # A long display and the shortest pause: a stopped cycle is one whose next
+        # affirmation does not come after the pause.
+        self.desktop.write_settings({"Anzeige": 20000, "AnzeigeIntervall": 5})
+        windows_path, area = self.start_in_wine_desktop()
+        wait_until(lambda: self.text_pixels(area) > 200, scaled(FIRST_AFFIRMATION_DEADLINE),
+                   "the first affirmation in Wine's desktop")
+        # The tray's icons sit at the right end of the taskbar at the bottom.
+        icon_x, icon_y = area.left + area.width - 11, area.top + area.height - 10
+
+        self.desktop.click(icon_x, icon_y, 1)
+        wait_until(lambda: self.text_pixels(area) == 0, scaled(2), "the stop to end the display")
+        stopped = time.monotonic()
+        while time.monotonic() - stopped < 5 + 2:
+            self.assertEqual(self.text_pixels(area), 0, "an affirmation came while the cycle was stopped")
+            time.sleep(0.25)
+
+        self.desktop.click(icon_x, icon_y, 1)
+        wait_until(lambda: self.text_pixels(area) > 200, scaled(3), "the start to show an affirmation at once")
+
+        # Right click: the tray menu; its last item, Exit, is one step up from none.
+        self.desktop.click(icon_x, icon_y, 3)
+        time.sleep(scaled(1))
+        self.save_picture(self.desktop.screenshot().crop(area.left + area.width - 260, area.top + area.height - 260,
+                                                         260, 260), "wine-tray-menu.png")
+        self.desktop.key("Up")
+        self.desktop.key("Return")
+        values = wait_until(lambda: (v := self.desktop.registry_values(SETTINGS_KEY)) and len(v) >= STORED_VALUE_COUNT
+                            and v, scaled(10), "Exit to store the settings")
+        self.assertEqual(len(values), STORED_VALUE_COUNT, sorted(values))
+        self.assertEqual(values["Anzeige"], ("REG_DWORD", "0x4e20"))
+        self.assertEqual(values["FontName"][0], "REG_SZ")
+        run = self.desktop.registry_values(RUN_KEY)
+        self.assertEqual(run.get("Solvane"), ("REG_SZ", f'"{windows_path}" start'))
+        wait_until(lambda: not self.desktop.search_windows(name=f"{self.DESKTOP_NAME} - Wine desktop"),
+                   scaled(10), "Wine's desktop window to close once the program has ended")
