@@ -31,8 +31,8 @@ namespace solvane::contract {
 #ifdef _WIN32
 // The Windows services, as they join: the fake alone where none has yet.
 using KeyStoreImplementations = ::testing::Types<FakeKeyStoreTraits>;
-using TimerImplementations = ::testing::Types<FakeTimerTraits>;
-using InstanceControlImplementations = ::testing::Types<FakeInstanceControlTraits>;
+using TimerImplementations = ::testing::Types<FakeTimerTraits, Win32TimerTraits>;
+using InstanceControlImplementations = ::testing::Types<FakeInstanceControlTraits, WindowClassInstanceControlTraits>;
 using ProgramFilesImplementations = ::testing::Types<FakeProgramFilesTraits>;
 using AutostartEntryImplementations = ::testing::Types<FakeAutostartEntryTraits>;
 using TextConverterImplementations = ::testing::Types<FakeTextConverterTraits>;
