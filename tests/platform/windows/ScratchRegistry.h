@@ -118,4 +118,15 @@ inline void putRawValue(HKEY root, const std::wstring& path, const std::wstring&
     if (status != ERROR_SUCCESS) throw std::runtime_error("cannot write a test value");
 }
 
+// The text value once another process has written it; empty when ten seconds pass first.
+inline std::wstring waitForText(HKEY key, const wchar_t* name) {
+    for (int wait = 0; wait < 200; ++wait) {
+        wchar_t value[1024] = {};
+        DWORD size = sizeof value;
+        if (RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) return value;
+        Sleep(50);
+    }
+    return {};
+}
+
 }  // namespace solvane::windows::testing
