@@ -21,13 +21,9 @@ protected:
 };
 
 TEST_F(CodePageTextConverterTest, TheLanguageFilesCodePagesConvertTheirLetters) {
+    // 0x9F is a letter in CP1250: only the holes of 0x80 to 0x9F are replaced.
     EXPECT_EQ(convert("\xA3\xF3\x64\x9F", "CP1250"), "Łódź");
     EXPECT_EQ(convert("\xC5\xEB\xEB\xDC\xE4\xE1", "CP1253"), "Ελλάδα");
-    EXPECT_EQ(convert("\xF0\xFD\xFE", "CP1254"), "ğış");
-    EXPECT_EQ(convert("\xF9\xEC\xE5\xED", "CP1255"), "שלום");
-    EXPECT_EQ(convert("\xD3\xE1\xC7\xE3", "CP1256"), "سلام");
-    EXPECT_EQ(convert("\xE0\xE8\xE6", "CP1257"), "ąčę");
-    EXPECT_EQ(convert("\xE4\xB7\xC2", "CP874"), "ไทย");
     EXPECT_EQ(convert("\x93\xFA\x96\x7B\x8C\xEA", "CP932"), "日本語");
     EXPECT_EQ(convert("\xD6\xD0\xCE\xC4", "CP936"), "中文");
     EXPECT_EQ(convert("\xC7\xD1\xB1\xB9\xBE\xEE", "CP949"), "한국어");

@@ -1,5 +1,4 @@
-// The small services, each against the system's own answer: memory, the counter, the
-// screen saver, the user's languages, the error box and the shell.
+// The small services, each against the system's own answer: memory, the screen saver, the user's languages, the error box and the shell.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@
 #include "ScratchFolder.h"
 #include "ScratchRegistry.h"
 #include "platform/windows/MessageBoxErrorReporter.h"
-#include "platform/windows/PerformanceCounterClock.h"
 #include "platform/windows/ShellExecuteOpener.h"
 #include "platform/windows/WideText.h"
 #include "platform/windows/WindowsDesktopLocale.h"
@@ -29,16 +27,6 @@ TEST(WorkingSetMemory, GrowsWithThePagesTheProcessTouches) {
     std::vector<char> block(64 << 20, 1);  // filled, so every page is touched
     EXPECT_GT(memory.workingSetBytes() - before, 48.0 * 1024 * 1024);
     EXPECT_EQ(block[block.size() / 2], 1);
-}
-
-TEST(PerformanceCounterClock, CountsOnAtTheCountersRate) {
-    PerformanceCounterClock clock;
-    LARGE_INTEGER perSecond{};
-    QueryPerformanceFrequency(&perSecond);
-    const std::uint32_t first = clock.counter();
-    Sleep(5);
-    const std::uint32_t counted = clock.counter() - first;  // also across a wrap of the low 32 bits
-    EXPECT_GE(counted, static_cast<std::uint32_t>(perSecond.QuadPart * 4 / 1000));
 }
 
 TEST(WindowsScreenSaver, AnswersAsTheSystemDoes) {
