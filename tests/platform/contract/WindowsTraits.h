@@ -1,4 +1,5 @@
 #pragma once
+#include "WindowsServiceTraits.h"
 
 // How the contract suites drive the Windows services of platform/windows: the real
 // registry, files and message loop of the Wine prefix (or Windows) the tests run in.
