@@ -29,13 +29,16 @@
 namespace solvane::contract {
 
 #ifdef _WIN32
-// The Windows services, as they join: the fake alone where none has yet.
-using KeyStoreImplementations = ::testing::Types<FakeKeyStoreTraits>;
+// The Windows services.
+using KeyStoreImplementations = ::testing::Types<FakeKeyStoreTraits, RegistryKeyStoreTraits>;
 using TimerImplementations = ::testing::Types<FakeTimerTraits, Win32TimerTraits>;
 using InstanceControlImplementations = ::testing::Types<FakeInstanceControlTraits, WindowClassInstanceControlTraits>;
-using ProgramFilesImplementations = ::testing::Types<FakeProgramFilesTraits>;
-using AutostartEntryImplementations = ::testing::Types<FakeAutostartEntryTraits>;
-using TextConverterImplementations = ::testing::Types<FakeTextConverterTraits>;
+using ProgramFilesImplementations = ::testing::Types<FakeProgramFilesTraits, WindowsProgramFilesTraits>;
+using AutostartEntryImplementations = ::testing::Types<FakeAutostartEntryTraits, RunKeyAutostartEntryTraits>;
+using TextConverterImplementations = ::testing::Types<FakeTextConverterTraits, CodePageTextConverterTraits>;
+// The system's own converter, whose tables the fake's must match.
+using SystemTextConverterTraits = CodePageTextConverterTraits;
+#define SOLVANE_SYSTEM_TEXT_CONVERTER_TRAITS
 #else
 using KeyStoreImplementations = ::testing::Types<FakeKeyStoreTraits, JsonKeyStoreTraits>;
 using TimerImplementations = ::testing::Types<FakeTimerTraits, QtTimerTraits>;
