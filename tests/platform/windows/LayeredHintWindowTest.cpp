@@ -1,0 +1,108 @@
+#include "platform/windows/LayeredHintWindow.h"
+
+#include <gtest/gtest.h>
+
+#include "WindowsProgramHarness.h"
+
+namespace solvane::windows {
+namespace {
+
+using testing::pumpMessages;
+
+// An ordinary window that the user works in while an affirmation shows.
+struct WorkWindow {
+    WorkWindow() {
+        handle = CreateWindowExW(0, L"EDIT", L"work", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 300, 200, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(handle);
+        SetFocus(handle);
+        pumpMessages();
+    }
+    ~WorkWindow() { DestroyWindow(handle); }
+    WorkWindow(const WorkWindow&) = delete;
+    WorkWindow& operator=(const WorkWindow&) = delete;
+    HWND handle;
+};
+
+struct LayeredHintWindowTest : ::testing::Test {
+    testing::WindowsProgramHarness<> h;
+    TfrmHint& model = h.program.hint();
+    // Found as other tools find it: by its class and title.
+    HWND window = FindWindowW(L"TfrmHint", L"TfrmHint");
+
+    void SetUp() override {
+        ASSERT_NE(window, nullptr);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        ASSERT_EQ(process, GetCurrentProcessId());
+        model.Label1.setCaption("I know what I love to do and I do it.");
+        model.Label1.setFont(FontSpec{"Tahoma", 20, 0, rgb(0, 0, 0)});
+    }
+};
+
+TEST_F(LayeredHintWindowTest, IsATopMostLayeredToolWindowThatIsNeverActivated) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto extended = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME));
+    for (const DWORD flag :
+         {DWORD{WS_EX_TOPMOST}, DWORD{WS_EX_TOOLWINDOW}, DWORD{WS_EX_NOACTIVATE}, DWORD{WS_EX_LAYERED}}) {
+        EXPECT_EQ(extended & flag, flag) << std::hex << flag;
+    }
+    EXPECT_FALSE(extended & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(
+        SendMessageW(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+        MA_NOACTIVATE);
+}
+
+TEST_F(LayeredHintWindowTest, ShowsOnItsBoundsWithoutTakingTheFocus) {
+    const WorkWindow work;
+    ASSERT_EQ(GetForegroundWindow(), work.handle);
+    model.show();
+    pumpMessages();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(GetForegroundWindow(), work.handle);
+    EXPECT_EQ(GetFocus(), work.handle);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    EXPECT_EQ((Rect{bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top}), model.bounds);
+
+    model.makeTopmost();
+    pumpMessages();
+    EXPECT_EQ(GetForegroundWindow(), work.handle);
+    model.hide();
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST_F(LayeredHintWindowTest, AClickCutsTheDisplayShort) {
+    model.show();
+    pumpMessages();
+    ASSERT_NE(model.DisplayTimer.interval(), 10);
+    // A press alone does nothing; the release is the click.
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_NE(model.DisplayTimer.interval(), 10);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(model.DisplayTimer.interval(), 10);
+}
+
+TEST_F(LayeredHintWindowTest, FollowsTheModelWhileShown) {
+    model.show();
+    pumpMessages();
+    // The model moves the window and changes the text: one refresh, when the loop runs.
+    model.bounds = {40, 50, 321, 77};
+    model.Label1.setCaption("Another text");
+    model.Label1.setColour(rgb(255, 0, 0));
+    RECT before{};
+    GetWindowRect(window, &before);
+    EXPECT_NE(before.right - before.left, 321);
+    pumpMessages();
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_EQ((Rect{after.left, after.top, after.right - after.left, after.bottom - after.top}),
+              (Rect{40, 50, 321, 77}));
+}
+
+}  // namespace
+}  // namespace solvane::windows
