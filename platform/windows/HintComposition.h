@@ -34,7 +34,9 @@ struct CoverageLayer {
 
 // The pixel a transparent background leaves: black with an alpha of 1. It shows
 // nothing a person can see, but the window takes a click there; a pixel of alpha 0
-// would let the click through to the window beneath.
+// would let the click through to the window beneath. (Wine does not blend a layered
+// window without a compositing manager: it shapes the window to its pixels of alpha
+// above 0 and shows their colours as they are, so there this ground shows black.)
 inline constexpr std::uint32_t ClearPixel = 0x01000000;
 
 // The colour opaque, as a pixel.
