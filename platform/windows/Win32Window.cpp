@@ -1,0 +1,41 @@
+#include "platform/windows/Win32Window.h"
+
+#include <utility>
+
+namespace solvane::windows {
+
+Win32Window::Win32Window(const Kind& kind, Rect bounds, Handler handler) : handler_(std::move(handler)) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &Win32Window::procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kind.className;
+    // Every window registers its class; one that is already there is simply used.
+    RegisterClassExW(&windowClass);
+    handle_ = CreateWindowExW(kind.extendedStyle, kind.className, kind.title, kind.style, bounds.left, bounds.top,
+                              bounds.width, bounds.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+Win32Window::~Win32Window() {
+    if (!handle_) return;
+    // The handler's owner is going: the window's last messages get the default handling.
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
+}
+
+LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // The first message that carries the creation's parameters: from here on the
+        // window's messages reach its owner's handler.
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self && self->handler_) {
+        if (const std::optional<LRESULT> result = self->handler_(message, wParam, lParam)) return *result;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace solvane::windows

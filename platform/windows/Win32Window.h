@@ -1,0 +1,39 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+
+#include "platform/Geometry.h"
+
+namespace solvane::windows {
+
+// A window of the program's own class whose messages go to a handler, destroyed with
+// its owner. The class is registered the first time a window of it is made. A
+// message the handler leaves (nothing returned) gets the default handling.
+class Win32Window {
+public:
+    using Handler = std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)>;
+
+    struct Kind {
+        const wchar_t* className;
+        const wchar_t* title;
+        DWORD style;
+        DWORD extendedStyle;
+    };
+
+    Win32Window(const Kind& kind, Rect bounds, Handler handler);
+    ~Win32Window();
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    HWND handle() const { return handle_; }
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    Handler handler_;
+    HWND handle_ = nullptr;
+};
+
+}  // namespace solvane::windows
