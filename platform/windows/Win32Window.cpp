@@ -37,6 +37,9 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
     if (self && self->handler_) {
         if (const std::optional<LRESULT> result = self->handler_(message, wParam, lParam)) return *result;
     }
+    // Asked to close (taskkill without /F asks every window), the default would destroy
+    // the window under its owner, which goes on using it; the owner ends it.
+    if (self && message == WM_CLOSE) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
