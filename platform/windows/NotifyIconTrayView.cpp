@@ -79,6 +79,8 @@ void NotifyIconTrayView::notifyShell(DWORD message) {
 }
 
 void NotifyIconTrayView::popupMenu(Point at) {
+    // A click that reaches the icon while its menu is open opens no second one.
+    if (menuOpen_) return;
     refreshMenu();
     // The menu closes when the user clicks elsewhere only if its window is the
     // foreground window while it is open, and the message posted after it closes

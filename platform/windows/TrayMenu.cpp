@@ -30,7 +30,6 @@ TrayMenu::~TrayMenu() {
 void TrayMenu::rebuild() {
     if (!menu_) return;
     while (GetMenuItemCount(menu_) > 0) DeleteMenu(menu_, 0, MF_BYPOSITION);
-    const UINT direction = main_.rightToLeft() ? MFT_RIGHTORDER | MFT_RIGHTJUSTIFY : 0U;
     UINT position = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const MenuItem& item = *items_[i];
@@ -41,9 +40,8 @@ void TrayMenu::rebuild() {
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE;
         info.wID = commandOf(i);
-        info.fType = direction;
         if (item.isSeparator()) {
-            info.fType |= MFT_SEPARATOR;
+            info.fType = MFT_SEPARATOR;
         } else {
             info.fMask |= MIIM_STRING;
             info.dwTypeData = caption.data();
@@ -58,12 +56,17 @@ MenuItem* TrayMenu::item(UINT command) const {
     return items_[command - 1];
 }
 
+UINT TrayMenu::trackFlags() const {
+    // The chosen command is returned rather than sent; the menu is mirrored whole (the
+    // texts at the right, opening to the left of the point) for a language read from
+    // the right.
+    const UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON;
+    return main_.rightToLeft() ? flags | TPM_LAYOUTRTL : flags;
+}
+
 MenuItem* TrayMenu::track(HWND owner, Point at) {
     if (!menu_) return nullptr;
-    UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON;
-    // Opened to the left of the cursor, as a menu read from the right is.
-    flags |= main_.rightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
-    const BOOL command = TrackPopupMenu(menu_, flags, at.x, at.y, 0, owner, nullptr);
+    const BOOL command = TrackPopupMenu(menu_, trackFlags(), at.x, at.y, 0, owner, nullptr);
     return command > 0 ? item(static_cast<UINT>(command)) : nullptr;
 }
 

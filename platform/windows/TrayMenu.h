@@ -15,8 +15,7 @@ namespace solvane::windows {
 // The tray menu as a Win32 popup menu, built from the main window's twelve items in
 // their order: each item's caption ("&" marks the access key, "&&" is one "&"), the
 // separators, the disabled items greyed; an item that is not visible is left out, as
-// a Win32 menu cannot hide one. A right-to-left language reads and opens it from the
-// right.
+// a Win32 menu cannot hide one. For a right-to-left language it opens mirrored.
 class TrayMenu {
 public:
     static constexpr std::size_t ItemCount = 12;
@@ -34,6 +33,8 @@ public:
     // Opens the menu at the screen position for `owner` and waits until it closes;
     // returns the item chosen, or nothing.
     MenuItem* track(HWND owner, Point at);
+    // The flags it is opened with.
+    UINT trackFlags() const;
 
 private:
     TfrmSlv17k30Main& main_;

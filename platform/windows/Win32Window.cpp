@@ -27,14 +27,19 @@ Win32Window::~Win32Window() {
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         // The first message that carries the creation's parameters: from here on the
-        // window's messages reach its owner's handler.
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        // window's messages reach its owner's handler. Win32 hands these pointers
+        // over as integers.
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);  // NOLINT(performance-no-int-to-ptr)
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self =
+        reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));  // NOLINT(performance-no-int-to-ptr)
     if (self && self->handler_) {
         if (const std::optional<LRESULT> result = self->handler_(message, wParam, lParam)) return *result;
     }
+    // Asked to close (taskkill without /F asks every window), the default would destroy
+    // the window under its owner, which goes on using it; the owner ends it.
+    if (self && message == WM_CLOSE) return 0;
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -9,8 +9,9 @@
 namespace solvane::windows {
 
 // A window of the program's own class whose messages go to a handler, destroyed with
-// its owner. The class is registered the first time a window of it is made. A
-// message the handler leaves (nothing returned) gets the default handling.
+// its owner and only then. The class is registered the first time a window of it is
+// made. A message the handler leaves (nothing returned) gets the default handling,
+// except WM_CLOSE, which leaves the window as it is.
 class Win32Window {
 public:
     using Handler = std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)>;

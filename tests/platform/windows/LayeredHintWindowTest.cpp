@@ -71,6 +71,9 @@ TEST_F(LayeredHintWindowTest, IsATopMostLayeredToolWindowThatIsNeverActivated) {
     EXPECT_EQ(
         SendMessageW(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
         MA_NOACTIVATE);
+    // Only the program ends its window: asked to close, it stays.
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window));
 }
 
 TEST_F(LayeredHintWindowTest, ShowsOnItsBoundsWithoutTakingTheFocus) {
@@ -137,7 +140,6 @@ TEST_F(LayeredHintWindowTest, TheClearGroundTakesRealClicks) {
         pumpMessages();
     }
     EXPECT_EQ(model.DisplayTimer.interval(), 10);
-    EXPECT_NE(GetForegroundWindow(), window);
 }
 
 }  // namespace
