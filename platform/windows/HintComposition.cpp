@@ -51,10 +51,11 @@ std::uint32_t opaquePixel(Colour colour) {
            (static_cast<std::uint32_t>(greenOf(colour)) << 8) | static_cast<std::uint32_t>(blueOf(colour));
 }
 
-void composeHint(PixelView image, std::optional<Colour> background, std::span<const CoverageLayer> layers) {
+void composeHint(PixelView image, std::optional<Colour> background, std::span<const CoverageLayer> layers,
+                 std::uint32_t clearPixel) {
     if (!image.pixels || image.width <= 0 || image.height <= 0) return;
     const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    std::fill_n(image.pixels, count, background ? opaquePixel(*background) : ClearPixel);
+    std::fill_n(image.pixels, count, background ? opaquePixel(*background) : clearPixel);
     for (const CoverageLayer& layer : layers) {
         if (layer.coverage &&
             layer.coverage->values.size() == static_cast<std::size_t>(layer.coverage->width) * layer.coverage->height) {

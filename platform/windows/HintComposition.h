@@ -34,17 +34,22 @@ struct CoverageLayer {
 
 // The pixel a transparent background leaves: black with an alpha of 1. It shows
 // nothing a person can see, but the window takes a click there; a pixel of alpha 0
-// would let the click through to the window beneath. (Wine does not blend a layered
-// window without a compositing manager: it shapes the window to its pixels of alpha
-// above 0 and shows their colours as they are, so there this ground shows black.)
+// would let the click through to the window beneath.
 inline constexpr std::uint32_t ClearPixel = 0x01000000;
+// The clear pixel where the system does not blend layered windows (Wine without a
+// compositing manager): there every pixel of alpha above 0 shows in its own
+// colour, so the ground must be fully clear, and a click between the glyphs goes to the
+// window beneath.
+inline constexpr std::uint32_t UnblendedClearPixel = 0;
 
 // The colour opaque, as a pixel.
 std::uint32_t opaquePixel(Colour colour);
 
 // The affirmation window's image: the background (a solid colour, or clear when there
 // is none), then each layer's colour blended through its coverage, in the order given
-// (back to front). Coverage outside the image is left out.
-void composeHint(PixelView image, std::optional<Colour> background, std::span<const CoverageLayer> layers);
+// (back to front). Coverage outside the image is left out. A clear background is
+// filled with `clearPixel`.
+void composeHint(PixelView image, std::optional<Colour> background, std::span<const CoverageLayer> layers,
+                 std::uint32_t clearPixel = ClearPixel);
 
 }  // namespace solvane::windows

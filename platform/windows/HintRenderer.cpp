@@ -48,7 +48,7 @@ bool drawSame(const SceneLayer& a, const SceneLayer& b) {
 
 }  // namespace
 
-HintRenderer::HintRenderer() : dc_(CreateCompatibleDC(nullptr)) {}
+HintRenderer::HintRenderer(std::uint32_t clearPixel) : clearPixel_(clearPixel), dc_(CreateCompatibleDC(nullptr)) {}
 
 HintRenderer::~HintRenderer() {
     freeImage();
@@ -88,7 +88,7 @@ HintRenderer::Result HintRenderer::render(const HintScene& scene) {
                          layer.font.colour};
         }
     }
-    composeHint(pixels(), scene.background, blends);
+    composeHint(pixels(), scene.background, blends, clearPixel_);
     shown_ = scene;
     return Result::Composed;
 }

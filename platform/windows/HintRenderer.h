@@ -15,7 +15,8 @@ namespace solvane::windows {
 // size keeps the image as it is.
 class HintRenderer {
 public:
-    HintRenderer();
+    // `clearPixel` fills a clear background (see composeHint).
+    explicit HintRenderer(std::uint32_t clearPixel = ClearPixel);
     ~HintRenderer();
     HintRenderer(const HintRenderer&) = delete;
     HintRenderer& operator=(const HintRenderer&) = delete;
@@ -33,6 +34,7 @@ private:
     bool makeImage(Size size);
     void freeImage();
 
+    std::uint32_t clearPixel_;
     HDC dc_;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previousBitmap_ = nullptr;

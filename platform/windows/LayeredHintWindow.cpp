@@ -13,12 +13,23 @@ constexpr Win32Window::Kind HintWindowKind{L"TfrmHint", L"TfrmHint", WS_POPUP,
 // Posted to the window to draw the model once, however often it changed meanwhile.
 constexpr UINT RefreshMessage = WM_APP + 1;
 
+// Whether the system blends a layered window's pixels with what lies beneath it.
+// Windows always does. Wine does only under a compositing manager, which a Windows
+// program cannot ask about; without one it shapes the window to its pixels of alpha
+// above 0 and shows their colours as they are, so a ground of alpha 1 would show as a
+// black box. Wine is told by the function its ntdll exports for that purpose.
+bool systemBlendsLayeredWindows() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return !ntdll || !GetProcAddress(ntdll, "wine_get_version");
+}
+
 }  // namespace
 
 LayeredHintWindow::LayeredHintWindow(TfrmHint& model)
-    : model_(model), window_(HintWindowKind, model.bounds, [this](UINT message, WPARAM wParam, LPARAM lParam) {
-          return handle(message, wParam, lParam);
-      }) {
+    : model_(model),
+      renderer_(systemBlendsLayeredWindows() ? ClearPixel : UnblendedClearPixel),
+      window_(HintWindowKind, model.bounds,
+              [this](UINT message, WPARAM wParam, LPARAM lParam) { return handle(message, wParam, lParam); }) {
     model_.notifier.setListener([this] { queueRefresh(); });
 }
 
