@@ -132,20 +132,19 @@ class FirstAffirmationTest(WineTestCase):
         self.assertTrue(margin and all(rgb == ROOT_COLOUR for rgb in margin),
                         "something was drawn below the affirmation window")
 
-        # The tray icon: a small window embedded in the tray host at the top right,
-        # showing the emblem.
+        # The tray icon: Wine's desktop process docks a small window for it in the tray
+        # host at the top right. (Wine leaves that slot empty on this display; the
+        # icon's picture is checked in Wine's own desktop window, by TrayTest.)
         def docked_icon():
-            for candidate in self.desktop.search_windows():
+            for candidate in self.desktop.search_windows(classname="explorer.exe"):
                 g = self.desktop.geometry(candidate)
-                if (g and g.viewable and 16 <= g.width <= 64 and g.height <= 64 and g.top < 30
+                if (g and 16 <= g.width <= 64 and g.height <= 64 and g.top < 30
                         and g.left > self.desktop.width - 200
                         and self.desktop.parent_window(candidate) != self.desktop.root_window()):
                     return g
             return None
 
-        icon = wait_until(docked_icon, scaled(5), "the tray icon in the tray host")
-        pixels = self.desktop.screenshot().pixels(icon.left, icon.top, icon.width, icon.height)
-        self.assertGreater(sum(1 for _x, _y, rgb in pixels if is_text(rgb)), 10, "the tray icon shows nothing")
+        wait_until(docked_icon, scaled(5), "the tray icon in the tray host")
         self.assertIsNone(process.poll(), "solvane.exe ended")
 
 
@@ -208,6 +207,9 @@ class TrayTest(WineTestCase):
                    "the first affirmation in Wine's desktop")
         # The tray's icons sit at the right end of the taskbar at the bottom.
         icon_x, icon_y = area.left + area.width - 11, area.top + area.height - 10
+        emblem = self.desktop.screenshot().pixels(icon_x - 8, icon_y - 8, 16, 16)
+        self.assertGreater(sum(1 for _x, _y, rgb in emblem if is_text(rgb)), 10,
+                           "the tray icon shows no emblem")
 
         self.desktop.click(icon_x, icon_y, 1)
         wait_until(lambda: self.text_pixels(area) == 0, scaled(2), "the stop to end the display")
