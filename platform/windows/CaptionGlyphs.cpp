@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/windows/TopDownDib.h"
+
 namespace solvane::windows {
 
 namespace {
@@ -14,16 +16,9 @@ namespace {
 class GlyphCanvas {
 public:
     GlyphCanvas(HDC dc, Size size) : dc_(dc) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = size.width;
-        info.bmiHeader.biHeight = -size.height;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (!bitmap_ || !bits) return;
+        bitmap_ = createTopDownDib(dc, size, &bits);
+        if (!bitmap_) return;
         bits_ = static_cast<const std::uint32_t*>(bits);
         std::memset(bits, 0, static_cast<std::size_t>(size.width) * size.height * sizeof(std::uint32_t));
         previous_ = SelectObject(dc_, bitmap_);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/windows/CaptionGlyphs.h"
+#include "platform/windows/TopDownDib.h"
 #include "platform/windows/WideText.h"
 
 namespace solvane::windows {
@@ -99,16 +100,9 @@ bool HintRenderer::makeImage(Size size) {
     // An image larger than GDI can address is not asked of it.
     const auto bytes = std::int64_t{size.width} * size.height * 4;
     if (!dc_ || size.width <= 0 || size.height <= 0 || bytes > INT_MAX) return false;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.width;
-    info.bmiHeader.biHeight = -size.height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap_ || !bits) {
+    bitmap_ = createTopDownDib(dc_, size, &bits);
+    if (!bitmap_) {
         freeImage();
         return false;
     }

@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "platform/windows/Win32Window.h"
+
 namespace solvane::windows {
 
 // A message-only window: never shown, not among the top-level windows that others
@@ -15,17 +17,11 @@ public:
     using Handler = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
 
     explicit MessageOnlyWindow(Handler handler);
-    ~MessageOnlyWindow();
-    MessageOnlyWindow(const MessageOnlyWindow&) = delete;
-    MessageOnlyWindow& operator=(const MessageOnlyWindow&) = delete;
 
-    HWND handle() const { return window_; }
+    HWND handle() const { return window_.handle(); }
 
 private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    Handler handler_;
-    HWND window_ = nullptr;
+    Win32Window window_;
 };
 
 }  // namespace solvane::windows

@@ -1,6 +1,9 @@
 #include "platform/windows/Win32Window.h"
 
+#include <exception>
 #include <utility>
+
+#include "platform/windows/EscapedException.h"
 
 namespace solvane::windows {
 
@@ -14,7 +17,7 @@ Win32Window::Win32Window(const Kind& kind, Rect bounds, Handler handler) : handl
     // Every window registers its class; one that is already there is simply used.
     RegisterClassExW(&windowClass);
     handle_ = CreateWindowExW(kind.extendedStyle, kind.className, kind.title, kind.style, bounds.left, bounds.top,
-                              bounds.width, bounds.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                              bounds.width, bounds.height, kind.parent, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 Win32Window::~Win32Window() {
@@ -35,7 +38,12 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
     auto* self =
         reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));  // NOLINT(performance-no-int-to-ptr)
     if (self && self->handler_) {
-        if (const std::optional<LRESULT> result = self->handler_(message, wParam, lParam)) return *result;
+        try {
+            if (const std::optional<LRESULT> result = self->handler_(message, wParam, lParam)) return *result;
+        } catch (...) {
+            keepEscapedException(std::current_exception());
+            return 0;
+        }
     }
     // Asked to close (taskkill without /F asks every window), the default would destroy
     // the window under its owner, which goes on using it; the owner ends it.

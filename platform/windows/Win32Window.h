@@ -11,7 +11,8 @@ namespace solvane::windows {
 // A window of the program's own class whose messages go to a handler, destroyed with
 // its owner and only then. The class is registered the first time a window of it is
 // made. A message the handler leaves (nothing returned) gets the default handling,
-// except WM_CLOSE, which leaves the window as it is.
+// except WM_CLOSE, which leaves the window as it is. An exception that escapes the
+// handler is kept for the event loop to throw again (see EscapedException.h).
 class Win32Window {
 public:
     using Handler = std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)>;
@@ -21,6 +22,8 @@ public:
         const wchar_t* title;
         DWORD style;
         DWORD extendedStyle;
+        // HWND_MESSAGE for a message-only window; a top-level window otherwise.
+        HWND parent = nullptr;
     };
 
     Win32Window(const Kind& kind, Rect bounds, Handler handler);
