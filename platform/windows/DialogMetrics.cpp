@@ -1,5 +1,6 @@
 #include "platform/windows/DialogMetrics.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace solvane::windows {
@@ -7,6 +8,26 @@ namespace solvane::windows {
 namespace {
 constexpr int InterfacePointSize = 8;
 constexpr wchar_t InterfaceFace[] = L"Tahoma";
+// Tahoma at 8 points draws these 52 letters about 290 pixels wide at 96 DPI.
+constexpr wchar_t Alphabet[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr int DesignAlphabetWidth = 290;
+struct Measure {
+    int alphabet;
+    int averageCharacter;
+};
+
+Measure measureFont(HFONT font) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE alphabet{};
+    GetTextExtentPoint32W(dc, Alphabet, static_cast<int>(wcslen(Alphabet)), &alphabet);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return {alphabet.cx, std::max<int>(1, metrics.tmAveCharWidth)};
+}
+
 }  // namespace
 
 RECT scaledToDpi(const Rect& design, int dpi) {
@@ -32,7 +53,20 @@ UniqueFont createDialogFont(int dpi, bool underlined) {
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     wcsncpy(font.lfFaceName, InterfaceFace, LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
+    UniqueFont made(CreateFontIndirectW(&font));
+    // A face that stands in for Tahoma where it is missing (Wine's own Tahoma, for one,
+    // is about a seventh wider) would cut the captions the controls were made for; its
+    // letters are narrowed to Tahoma's widths. GDI narrows by the face's own idea of its
+    // average width, so the measure is taken again until the letters fit.
+    const int designWidth = scaledToDpi(DesignAlphabetWidth, dpi);
+    for (int attempt = 0; attempt < 4 && made; ++attempt) {
+        const Measure measure = measureFont(made.get());
+        if (measure.alphabet <= designWidth) break;
+        const int width = font.lfWidth > 0 ? font.lfWidth : measure.averageCharacter;
+        font.lfWidth = std::max(1, std::min(width - 1, MulDiv(width, designWidth, measure.alphabet)));
+        made.reset(CreateFontIndirectW(&font));
+    }
+    return made;
 }
 
 SIZE captionSize(HFONT font, const std::wstring& caption) {

@@ -22,7 +22,8 @@ int windowDpi(HWND window);
 // The dialog's interface font: Tahoma at 8 points, the face that the controls' fixed
 // sizes were made for (it stands in for "MS Sans Serif" 8 points, which Windows
 // itself maps to a face of nearly the same widths). The system's message font,
-// Segoe UI at 9 points, is wider and would cut the designed captions. The web
+// Segoe UI at 9 points, is wider and would cut the designed captions. A face that
+// stands in for a missing Tahoma and is wider is narrowed to Tahoma's widths. The web
 // addresses of the information pages are underlined.
 UniqueFont createDialogFont(int dpi, bool underlined = false);
 

@@ -53,6 +53,12 @@ HWND DialogPageView::addCheckBox(const char* name, Rect design) {
     return addControl(L"BUTTON", name, WS_VISIBLE | Focusable | BS_CHECKBOX, design);
 }
 
+HWND DialogPageView::addWrappingCheckBox(const char* name, Rect design) {
+    constexpr int TwoLines = 2 * LabelHeight + 2;
+    const Rect twoLines{design.left, design.top - (TwoLines - design.height) / 2, design.width, TwoLines};
+    return addControl(L"BUTTON", name, WS_VISIBLE | Focusable | BS_CHECKBOX | BS_MULTILINE | BS_VCENTER, twoLines);
+}
+
 HWND DialogPageView::addPushButton(const char* name, Rect design) {
     return addControl(L"BUTTON", name, WS_VISIBLE | Focusable | BS_PUSHBUTTON, design);
 }

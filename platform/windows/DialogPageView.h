@@ -26,6 +26,10 @@ protected:
     HWND addLabel(const char* name, Point design);      // as wide as its caption
     HWND addFixedLabel(const char* name, Rect design);  // of a fixed size
     HWND addCheckBox(const char* name, Rect design);
+    // A check box whose caption goes on to a second line where one is not enough. It
+    // is two lines high, centred where a one-line box of `design` would be, so that a
+    // caption of one line shows exactly as in a one-line box.
+    HWND addWrappingCheckBox(const char* name, Rect design);
     HWND addPushButton(const char* name, Rect design);
     HWND addEdit(const char* name, Rect design, DWORD style = 0);
     HWND addTrackBar(const char* name, Rect design);

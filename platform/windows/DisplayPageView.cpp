@@ -41,9 +41,11 @@ DisplayPageView::DisplayPageView(HWND dialog, TfrmConfig& model, int dpi, const 
     edit4_ = addEdit("Edit4", inGroup(111, 142, 26, 20));
     tbAnzeige_ = addTrackBar("tbAnzeige", inGroup(20, 165, 205, 30));
     bindTrackBar(*this, tbAnzeige_, model_.tbAnzeige);
-    cbVollbild_ = addCheckBox("cbVollbild", inGroup(28, 196, 95, 17));
+    // The check boxes of the two columns reach as far as their column does (the design
+    // made some narrower), so that longer captions of other languages fit.
+    cbVollbild_ = addCheckBox("cbVollbild", inGroup(28, 196, 228, 17));
     bindCheckBox(*this, cbVollbild_, model_.cbVollbild);
-    cbMultiple_ = addCheckBox("cbMultiple", inGroup(28, 218, 197, 17));
+    cbMultiple_ = addCheckBox("cbMultiple", inGroup(28, 218, 228, 17));
     bindCheckBox(*this, cbMultiple_, model_.cbMultiple);
     label13_ = addLabel("Label13", inGroup(50, 244));
     edit8_ = addEdit("Edit8", inGroup(91, 241, 33, 20));
@@ -55,9 +57,10 @@ DisplayPageView::DisplayPageView(HWND dialog, TfrmConfig& model, int dpi, const 
     edit2_ = addEdit("Edit2", inGroup(345, 142, 19, 20));
     tbAnzeigeIntervall_ = addTrackBar("tbAnzeigeIntervall", inGroup(254, 165, 205, 30));
     bindTrackBar(*this, tbAnzeigeIntervall_, model_.tbAnzeigeIntervall);
-    cbStartWithPause_ = addCheckBox("cbStartWithPause", inGroup(260, 196, 199, 17));
+    cbStartWithPause_ = addCheckBox("cbStartWithPause", inGroup(260, 196, 222, 17));
     bindCheckBox(*this, cbStartWithPause_, model_.cbStartWithPause);
-    cbSCRPause_ = addCheckBox("cbSCRPause", inGroup(260, 218, 210, 17));
+    // The last of its column, with room below for a second line of a long caption.
+    cbSCRPause_ = addWrappingCheckBox("cbSCRPause", inGroup(260, 218, 222, 17));
     bindCheckBox(*this, cbSCRPause_, model_.cbSCRPause);
     cbVersteckt_ = addCheckBox("cbVersteckt", inGroup(50, 83, 406, 17));
     bindCheckBox(*this, cbVersteckt_, model_.cbVersteckt);

@@ -27,16 +27,20 @@ FontColourPageView::FontColourPageView(HWND dialog, TfrmConfig& model, int dpi, 
     const LONG_PTR panelStyle = GetWindowLongPtrW(panel2_->handle(), GWL_EXSTYLE);
     SetWindowLongPtrW(panel2_->handle(), GWL_EXSTYLE, panelStyle & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL));
 
-    button6_ = addPushButton("Button6", in(FontGroup, 25, 25, 144, 25));
+    // The buttons start nearer the group's edge and are wider than designed, and the
+    // check boxes take the whole of their columns and a second line where one is not
+    // enough, so that the captions of other languages fit; the swatches and the font's
+    // name stay at their places.
+    button6_ = addPushButton("Button6", in(FontGroup, 12, 25, 160, 25));
     bindPushButton(*this, button6_, model_.Button6);
     // Read-only and no tab stop, on the inactive border's colour.
     edit6_ = addControl(L"EDIT", "Edit6", WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY, in(FontGroup, 176, 27, 97, 21),
                         WS_EX_CLIENTEDGE);
     setColours(edit6_, GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_INACTIVEBORDER));
     edit6Binding_ = std::make_unique<EditBinding>(*this, edit6_, model_.Edit6);
-    cbZSchriftart_ = addCheckBox("cbZSchriftart", in(FontGroup, 282, 28, 87, 17));
+    cbZSchriftart_ = addWrappingCheckBox("cbZSchriftart", in(FontGroup, 282, 28, 98, 17));
     bindCheckBox(*this, cbZSchriftart_, model_.cbZSchriftart);
-    cbZSize_ = addCheckBox("cbZSize", in(FontGroup, 372, 28, 109, 17));
+    cbZSize_ = addWrappingCheckBox("cbZSize", in(FontGroup, 382, 28, 100, 17));
     bindCheckBox(*this, cbZSize_, model_.cbZSize);
 
     text_ = addColourRow(27, "Button3", "Shape5", "Shape3", "cbZSFarbe", "cbSchatten", model_.Button3, model_.cbZSFarbe,
@@ -60,7 +64,7 @@ FontColourPageView::ColourRow FontColourPageView::addColourRow(int y, const char
                                                                const char* fourth, Button& model, CheckBox& randomBox,
                                                                CheckBox& fourthBox) {
     ColourRow row;
-    row.button = addPushButton(button, in(ColoursGroup, 25, y, 144, 25));
+    row.button = addPushButton(button, in(ColoursGroup, 12, y, 160, 25));
     // The chooser opens when a mouse button is released over the button or its swatch;
     // a key press on the button does nothing.
     bindMouseUpButton(row.button, [&model] { model.userClick(); });
@@ -70,9 +74,9 @@ FontColourPageView::ColourRow FontColourPageView::addColourRow(int y, const char
     row.swatch->setClickAction([&model] { model.userClick(); }, PaintedWindow::Clicks::AnyButton);
     row.silver = std::make_unique<ColourBoxWindow>(Silver);
     row.silver->create(*this, silver, in(ColoursGroup, 176, y + 2, 97, 21), WS_CLIPSIBLINGS);
-    row.random = addCheckBox(random, in(ColoursGroup, 282, y + 4, 87, 17));
+    row.random = addWrappingCheckBox(random, in(ColoursGroup, 282, y + 4, 98, 17));
     bindCheckBox(*this, row.random, randomBox);
-    row.fourth = addCheckBox(fourth, in(ColoursGroup, 372, y + 4, 109, 17));
+    row.fourth = addWrappingCheckBox(fourth, in(ColoursGroup, 382, y + 4, 100, 17));
     bindCheckBox(*this, row.fourth, fourthBox);
     return row;
 }

@@ -59,7 +59,8 @@ AboutPageView::AboutPageView(HWND dialog, TfrmConfig& model, const std::wstring&
     // From the top down: the texts, the white bands, the picture, the white box beneath it.
     memo2_ = addControl(L"EDIT", "Memo2", WS_VISIBLE | ES_MULTILINE | ES_CENTER | ES_READONLY, {8, 28, 481, 28});
     setColours(memo2_, RGB(0, 0, 0), White);
-    label10_ = addControl(L"STATIC", "Label10", WS_VISIBLE | SS_CENTER | SS_NOTIFY, {8, 55, 481, 13}, 0, true);
+    // One pixel below its designed place, which the memo's second line reaches into.
+    label10_ = addControl(L"STATIC", "Label10", WS_VISIBLE | SS_CENTER | SS_NOTIFY, {8, 56, 481, 13}, 0, true);
     setColours(label10_, LinkBlue, White);
     bindLinkLabel(label10_, [this] { model_.Label10.userClick(); });
     label15_ = addControl(L"STATIC", "Label15", WS_VISIBLE | SS_LEFT | SS_NOTIFY, {168, 279, 0, 13}, 0, true);
