@@ -140,7 +140,14 @@ void PictureWindow::setPicture(UniqueBitmap picture) {
 }
 
 void PictureWindow::paint(HDC dc, const RECT& client) {
-    if (!picture_) return;
+    if (!picture_) {
+        if (blank_) {
+            const HBRUSH brush = CreateSolidBrush(*blank_);
+            FillRect(dc, &client, brush);
+            DeleteObject(brush);
+        }
+        return;
+    }
     BITMAP size{};
     GetObjectW(picture_.get(), sizeof(size), &size);
     const HDC source = CreateCompatibleDC(dc);

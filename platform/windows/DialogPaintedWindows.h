@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <type_traits>
 
@@ -73,17 +74,21 @@ protected:
     void paint(HDC dc, const RECT& client) override;
 };
 
-// A picture at its own size from the top left corner; without one it draws nothing.
+// A picture at its own size from the top left corner. Without one it shows what lies
+// beneath it: a plain area in the colour given for that, or nothing at all (a click
+// area over another picture).
 class PictureWindow final : public PaintedWindow {
 public:
     void setPicture(UniqueBitmap picture);
     HBITMAP picture() const { return picture_.get(); }
+    void setBlankColour(COLORREF colour) { blank_ = colour; }
 
 protected:
     void paint(HDC dc, const RECT& client) override;
 
 private:
     UniqueBitmap picture_;
+    std::optional<COLORREF> blank_;
 };
 
 }  // namespace solvane::windows

@@ -44,6 +44,7 @@ LinksPageView::LinksPageView(HWND dialog, TfrmConfig& model, const std::wstring&
     // The board draws beneath the areas too (no WS_CLIPSIBLINGS), which draw nothing.
     image1_ = std::make_unique<PictureWindow>();
     image1_->create(*this, "Image1", {4, 8, 486, 313});
+    image1_->setBlankColour(GetSysColor(COLOR_BTNFACE));
     refresh();
 }
 
@@ -73,6 +74,7 @@ AboutPageView::AboutPageView(HWND dialog, TfrmConfig& model, const std::wstring&
     lowerBand_->create(*this, "AboutLowerBand", {4, 248, 486, 52}, WS_CLIPSIBLINGS);
     image15_ = std::make_unique<PictureWindow>();
     image15_->create(*this, "Image15", {5, 9, 486, 313}, WS_CLIPSIBLINGS);
+    image15_->setBlankColour(White);  // the white box beneath it
     image15_->setClickAction([this] { model_.Image15.userClick(); }, PaintedWindow::Clicks::Left);
     showPicture(*image15_, picturesFolder, L"about.jpg");
     background_ = std::make_unique<WhiteBoxWindow>();
@@ -112,7 +114,8 @@ ThanksPageView::ThanksPageView(HWND dialog, TfrmConfig& model, const std::wstrin
                                const DialogFonts& fonts)
     : DialogPageView(dialog, "TabThanks", dpi, fonts, true), model_(model), picturesFolder_(picturesFolder) {
     image11_ = std::make_unique<PictureWindow>();
-    image11_->create(*this, "Image11", {5, 9, 484, 308});
+    image11_->create(*this, "Image11", {5, 9, 484, 308}, WS_CLIPSIBLINGS);
+    image11_->setBlankColour(White);  // the white box beneath it
     image11_->setClickAction([this] { model_.Image11.userClick(); }, PaintedWindow::Clicks::Left);
     background_ = std::make_unique<WhiteBoxWindow>();
     background_->create(*this, "ThanksBackground", {4, 8, 486, 310}, WS_CLIPSIBLINGS);
