@@ -70,6 +70,14 @@ void DialogHostWindow::apply(Placement& placement) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     const HFONT font = placement.underlined ? fonts_.underlined : fonts_.normal;
     if (font) SendMessageW(placement.child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // A new font gives an edit field margins from the font's widths; the number fields
+    // were designed for two digits in 19 pixels, which only a one-pixel margin leaves room for.
+    wchar_t kind[8] = {};
+    GetClassNameW(placement.child, kind, 8);
+    if (lstrcmpiW(kind, L"Edit") == 0) {
+        const WORD margin = static_cast<WORD>(scaledToDpi(1, dpi_));
+        SendMessageW(placement.child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(margin, margin));
+    }
 }
 
 void DialogHostWindow::moveLeftEdge(HWND child, int left) {

@@ -200,6 +200,20 @@ TEST_F(Win32ConfigDialogTest, ControlsSitAtTheirDesignedPlacesScaledToTheDpi) {
     EXPECT_GE(count.left, boundsInParent(control("Label13")).right);
 }
 
+TEST_F(Win32ConfigDialogTest, TheNumberFieldsShowTheirLongestNumbersWhole) {
+    h.showPage(ConfigPage::Display);
+    h.model().cbMultiple.setChecked(true);
+    const std::pair<const char*, const char*> longest[] = {
+        {"Edit1", "59"}, {"Edit4", "999"}, {"Edit3", "99"}, {"Edit2", "59"}, {"Edit8", "9999"}};
+    for (const auto& [name, number] : longest) {
+        // Typed by the user: the caret stands after the number, and the field scrolls
+        // its start out of sight when the number and the caret do not fit.
+        typeOver(name, number);
+        ASSERT_EQ(text(name), number);
+        EXPECT_EQ(SendMessageW(control(name), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << name << " shows " << number;
+    }
+}
+
 TEST_F(Win32ConfigDialogTest, TabVisitsTheDisplayControlsInTheirOrder) {
     h.showPage(ConfigPage::Display);
     const HWND page = control("TabDisplay");
