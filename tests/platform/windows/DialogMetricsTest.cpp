@@ -33,18 +33,5 @@ TEST(DialogFont, IsNoWiderThanTahomaAndNotMuchNarrowerAtEveryDpi) {
     }
 }
 
-TEST(DialogFont, TheUnderlinedFontDiffersOnlyInItsUnderline) {
-    const UniqueFont plain = createDialogFont(96);
-    const UniqueFont underlined = createDialogFont(96, true);
-    LOGFONTW a{};
-    LOGFONTW b{};
-    GetObjectW(plain.get(), sizeof(a), &a);
-    GetObjectW(underlined.get(), sizeof(b), &b);
-    EXPECT_FALSE(a.lfUnderline);
-    EXPECT_TRUE(b.lfUnderline);
-    EXPECT_EQ(a.lfWidth, b.lfWidth);
-    EXPECT_EQ(std::wstring(a.lfFaceName), std::wstring(b.lfFaceName));
-}
-
 }  // namespace
 }  // namespace solvane::windows

@@ -16,7 +16,6 @@
 namespace solvane::windows {
 namespace {
 
-using testing::besideTestProgram;
 using testing::Win32DialogHarness;
 
 struct Pixels {
@@ -76,10 +75,6 @@ TEST(DialogPictures, WicDecodesEachPageJpegIntoA32BitPicture) {
     }
     EXPECT_NE(pixelsOf(loadPicture(dialogPicturesFolder() + L"links.jpg").get()).values,
               pixelsOf(loadPicture(dialogPicturesFolder() + L"links_de.jpg").get()).values);
-}
-
-TEST(DialogPictures, TheFolderLiesBesideTheExecutable) {
-    EXPECT_EQ(dialogPicturesFolder(), besideTestProgram(L"pictures\\"));
 }
 
 TEST(DialogPictures, MissingDamagedAndHugeFilesGiveNoPicture) {
