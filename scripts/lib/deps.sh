@@ -51,10 +51,12 @@ SOLVANE_CHECK_PACKAGES=(
 # cross compiler (the -posix one, which has std::thread), GoogleTest's sources
 # to build with it, and a 64-bit Wine to run the tests. Debian's wine64 holds
 # only the loader; the wine package brings the wine, wineboot and wineserver
-# commands. wine32 is left out: it needs the i386 architecture.
+# commands. wine32 is left out: it needs the i386 architecture. fonts-wine brings
+# Wine's Tahoma, the face the settings dialog is laid out for and measured in.
 SOLVANE_WINDOWS_PACKAGES=(
   cmake make g++-mingw-w64-x86-64-posix googletest
   wine wine64
+  fonts-wine
 )
 
 # Prints the packages among the arguments that are not installed.

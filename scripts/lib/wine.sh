@@ -14,6 +14,14 @@ solvane_wine_prefix() {
   mkdir -p "$WINEPREFIX"
   wineserver -p
   _solvane_on_exit 'wineserver -k 2>/dev/null || true'
+  # Wine's own Tahoma (fonts-wine), the face the settings dialog is laid out in: this
+  # Wine looks for its fonts beside its libraries, not where the package puts them, so
+  # they go into the prefix's font folder, where every Wine finds them.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  local font
+  for font in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+    [[ -f $font ]] && cp -u "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
   if [[ -f $WINEPREFIX/system.reg ]]; then
     return 0
   fi
