@@ -1,5 +1,6 @@
 #include "platform/windows/Win32EventLoop.h"
 
+#include "platform/windows/DialogMessages.h"
 #include "platform/windows/EscapedException.h"
 
 namespace solvane::windows {
@@ -41,6 +42,12 @@ void Win32EventLoop::post(std::function<void()> action) {
 void Win32EventLoop::dispatch(const MSG& message) {
     if (message.message == WM_QUIT && message.hwnd == nullptr) {
         quit();
+        return;
+    }
+    // The settings dialog's keys (Tab between its controls, Escape, access keys) are its own.
+    MSG copy = message;
+    if (message.message != WM_QUIT && translateDialogMessage(copy)) {
+        rethrowEscapedException();
         return;
     }
     if (message.message != WM_QUIT) TranslateMessage(&message);

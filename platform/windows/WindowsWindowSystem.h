@@ -6,8 +6,8 @@
 namespace solvane::windows {
 
 // Creates the program's windows as Win32 windows: the layered affirmation window, the
-// notification-area icon with its menu, and, for now, a settings dialog that opens
-// nothing. It keeps the application title for what reports errors, and for the dialog.
+// notification-area icon with its menu, and the settings dialog, built when it first
+// opens. It keeps the application title for what reports errors.
 class WindowsWindowSystem : public platform::WindowSystem {
 public:
     void setApplicationTitle(const std::string& title) override { title_ = title; }
