@@ -27,7 +27,10 @@ std::wstring windowText(HWND window) {
 
 DialogPageView::DialogPageView(HWND dialog, const char* name, int dpi, const DialogFonts& fonts, bool keepsLeftToRight)
     : DialogHostWindow(dpi, fonts) {
-    createWindow(dialog, name, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+    // Not WS_CLIPCHILDREN: a group box draws only its frame and caption, so the page
+    // must erase the ground inside it; clipped, that ground kept whatever the screen
+    // showed before (black at the first show, the previous page after a turn).
+    createWindow(dialog, name, L"", WS_CHILD, WS_EX_CONTROLPARENT);
     if (keepsLeftToRight) {
         // Children take the page's direction when they are made.
         const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_EXSTYLE);
