@@ -245,3 +245,75 @@ class TrayTest(WineTestCase):
         self.assertEqual(run.get("Solvane"), ("REG_SZ", f'"{windows_path}" start'))
         wait_until(lambda: not self.desktop.search_windows(name=f"{self.DESKTOP_NAME} - Wine desktop"),
                    scaled(10), "Wine's desktop window to close once the program has ended")
+
+
+class DialogTest(WineTestCase):
+    """"solvane.exe options" opens the settings dialog with an affirmation; its six
+    pages turn with Ctrl+Tab and each shows its controls; OK stores the edited text
+    with every other setting in the registry; Cancel brings the stored text back, and
+    the next affirmation shows that one."""
+
+    DIALOG_TITLE = "Settings"
+    # The buttons' centres in the dialog's client area at 96 dots per inch.
+    OK_BUTTON = (373, 380)
+    CANCEL_BUTTON = (465, 380)
+    LONG_TEXT = "A much longer affirmation, which Cancel takes back again before it ever shows."
+
+    def open_dialog(self):
+        process = self.start_solvane("options")
+        window = wait_until(lambda: self.desktop.search_windows(name=self.DIALOG_TITLE), scaled(10),
+                            "the settings dialog")[0]
+        geometry = wait_until(lambda: (g := self.desktop.geometry(window)) and g.viewable and g, scaled(5),
+                              "the settings dialog on screen")
+        time.sleep(scaled(0.5))  # its first paint
+        return process, window, geometry
+
+    def replace_affirmation(self, text, focus_on_tabs=False):
+        # The Affirmations page's field is its first control: Tab from the page tabs
+        # enters it and selects its whole text. The dialog opens with the focus in it.
+        if not focus_on_tabs:
+            self.desktop.key("shift+Tab")
+        self.desktop.key("Tab")
+        self.desktop.run(["xdotool", "type", "--delay", "20", text])
+
+    def press(self, geometry, button):
+        self.desktop.click(geometry.left + button[0], geometry.top + button[1])
+
+    def test_pages_ok_and_cancel(self):
+        self.desktop.write_settings({"AnzeigeIntervall": 5, "Anzeige": 1000})
+        process, window, geometry = self.open_dialog()
+        self.wait_for_hint(process, scaled(3))
+
+        pages = []
+        for number in range(1, 7):
+            shot = self.desktop.screenshot().crop(geometry.left, geometry.top, geometry.width, geometry.height)
+            self.save_picture(shot, f"wine-dialog-page-{number}.png")
+            pixels = [rgb for _x, _y, rgb in shot.pixels(0, 0, shot.width, shot.height)]
+            black = sum(1 for rgb in pixels if rgb == (0, 0, 0))
+            # A page whose ground is not painted shows black (or the page before it).
+            self.assertLess(black, len(pixels) // 20, f"page {number} is largely black")
+            pages.append(hash(tuple(pixels)))
+            self.desktop.key("ctrl+Tab")
+            time.sleep(scaled(0.4))
+        self.assertEqual(len(set(pages)), 6, "Ctrl+Tab did not show six different pages")
+
+        # Back on the first page, the Affirmations page, with the focus on the tabs.
+        self.replace_affirmation("Rock on.", focus_on_tabs=True)
+        self.press(geometry, self.OK_BUTTON)
+        wait_until(lambda: not self.desktop.is_viewable(window), scaled(3), "OK to close the dialog")
+        values = self.desktop.registry_values(SETTINGS_KEY)
+        self.assertEqual(len(values), STORED_VALUE_COUNT, sorted(values))
+        self.assertEqual(values["EinzelAffirmation"], ("REG_SZ", "Rock on."))
+
+        # A new start ends this instance; its dialog takes an edit and Cancel.
+        process, window, geometry = self.open_dialog()
+        self.replace_affirmation(self.LONG_TEXT)
+        self.press(geometry, self.CANCEL_BUTTON)
+        wait_until(lambda: not self.desktop.is_viewable(window), scaled(3), "Cancel to close the dialog")
+        self.assertEqual(self.desktop.registry_values(SETTINGS_KEY)["EinzelAffirmation"], ("REG_SZ", "Rock on."))
+        # The next affirmation, after the 5 s pause, is the short stored text.
+        wait_until(lambda: not self.hint_windows(), scaled(3), "the affirmation of the start to end")
+        hint = self.wait_for_hint(process, scaled(5 + 4))
+        shown = wait_until(lambda: (g := self.desktop.geometry(hint)) and g.viewable and g, scaled(2),
+                           "the next affirmation on screen")
+        self.assertLess(shown.width, 400, f"the next affirmation is not the stored short text: {shown}")
