@@ -113,3 +113,14 @@ solvane_install_packaging_packages() {
 solvane_install_windows_packages() {
   solvane_install_packages --no-install-recommends "${SOLVANE_WINDOWS_PACKAGES[@]}"
 }
+
+# The Windows installer (scripts/build-windows --installer, and --test, whose tests
+# install it): NSIS, whose makensis runs here and builds a Windows installer. The
+# portable zip needs nothing more: CMake packs it.
+SOLVANE_WINDOWS_INSTALLER_PACKAGES=(
+  nsis
+)
+
+solvane_install_windows_installer_packages() {
+  solvane_install_packages --no-install-recommends "${SOLVANE_WINDOWS_INSTALLER_PACKAGES[@]}"
+}

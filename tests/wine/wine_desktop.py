@@ -70,18 +70,29 @@ class WineDesktop(VirtualDesktop):
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=scaled(30))
 
     def wine(self, args, check=True, timeout=60):
-        """Runs a Windows command of the prefix to its end; returns its output.
-        Its output goes to a file: Wine's services, started by the first command,
-        would hold a pipe open."""
+        """Runs a Windows command of the prefix to its end; returns its output."""
+        code, output = self.wine_status(args, timeout)
+        if check and code != 0:
+            raise AssertionError(f"wine {' '.join(args)} failed ({code}):\n{output}")
+        return output
+
+    def wine_status(self, args, timeout=60):
+        """Runs a Windows command of the prefix to its end; returns its exit code and its
+        output. The output goes to a file: Wine's services, started by the first
+        command, would hold a pipe open."""
         log = os.path.join(self.dir, "wine-command.log")
         with open(log, "wb") as out:
             result = subprocess.run(["wine", *args], env=self.env, stdin=subprocess.DEVNULL, stdout=out,
                                     stderr=subprocess.STDOUT, timeout=scaled(timeout))
         with open(log, "rb") as text:
-            output = text.read().decode(errors="replace")
-        if check and result.returncode != 0:
-            raise AssertionError(f"wine {' '.join(args)} failed ({result.returncode}):\n{output}")
-        return output
+            return result.returncode, text.read().decode(errors="replace")
+
+    def unix_path(self, windows_path):
+        """Where a Windows path of the prefix lies on this machine."""
+        return self.wine(["winepath", "-u", windows_path]).strip().splitlines()[-1]
+
+    def windows_path(self, unix_path):
+        return self.wine(["winepath", "-w", unix_path]).strip().splitlines()[-1]
 
     # --- the registry ------------------------------------------------------
 

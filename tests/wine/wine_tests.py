@@ -84,6 +84,55 @@ class WineTestCase(unittest.TestCase):
         wait_until(lambda: process.poll() is not None, timeout, f"{what} to end")
         return process.returncode
 
+    # --- Wine's own desktop window, whose taskbar has a tray that passes clicks on ---
+
+    DESKTOP_NAME = "solvane"
+    DESKTOP_SIZE = (1024, 700)
+
+    def start_in_wine_desktop(self, windows_path):
+        """Starts the program at windows_path in Wine's desktop window; returns the
+        window's geometry on screen."""
+        width, height = self.DESKTOP_SIZE
+        process = self.desktop.spawn("explorer", ["wine", "explorer", f"/desktop={self.DESKTOP_NAME},{width}x{height}",
+                                                  windows_path])
+        self.programs.append(process)
+        window = wait_until(lambda: self.wine_desktop_windows(), scaled(30), "Wine's desktop window")[0]
+        return wait_until(lambda: (g := self.desktop.geometry(window)) and g.viewable and g,
+                          scaled(5), "Wine's desktop window on screen")
+
+    def wine_desktop_windows(self):
+        return self.desktop.search_windows(name=f"{self.DESKTOP_NAME} - Wine desktop")
+
+    def wait_for_wine_desktop_to_close(self):
+        wait_until(lambda: not self.wine_desktop_windows(), scaled(10),
+                   "Wine's desktop window to close once the program has ended")
+
+    def text_pixels(self, area):
+        """The black text pixels in the middle band of Wine's desktop window, where
+        the affirmation shows."""
+        band = area.height // 4
+        return sum(1 for _x, _y, rgb in self.desktop.screenshot().pixels(
+            area.left, area.top + band, area.width, 2 * band) if is_text(rgb))
+
+    @staticmethod
+    def tray_icon_point(area):
+        """The tray's icons sit at the right end of the taskbar at the bottom."""
+        return area.left + area.width - 11, area.top + area.height - 10
+
+    def open_tray_menu(self, area, picture_name):
+        """Right-clicks the tray icon and photographs the menu that opens."""
+        self.desktop.click(*self.tray_icon_point(area), 3)
+        time.sleep(scaled(1))
+        self.save_picture(self.desktop.screenshot().crop(area.left + area.width - 260, area.top + area.height - 260,
+                                                         260, 260), picture_name)
+
+    def wait_for_stored_settings(self):
+        """The settings that Exit stores, once they are all there."""
+        values = wait_until(lambda: (v := self.desktop.registry_values(SETTINGS_KEY)) and len(v) >= STORED_VALUE_COUNT
+                            and v, scaled(10), "Exit to store the settings")
+        self.assertEqual(len(values), STORED_VALUE_COUNT, sorted(values))
+        return values
+
 
 class FirstAffirmationTest(WineTestCase):
     """A first start: the default affirmation appears about a second later,
@@ -185,36 +234,15 @@ class TrayTest(WineTestCase):
     click stops the cycle and the next starts it; Exit from the tray menu stores
     the settings and the log-on entry in the registry."""
 
-    DESKTOP_NAME = "solvane"
-    DESKTOP_SIZE = (1024, 700)
-
-    def start_in_wine_desktop(self):
-        windows_path = self.desktop.wine(["winepath", "-w", self.exe]).strip().splitlines()[-1]
-        width, height = self.DESKTOP_SIZE
-        process = self.desktop.spawn("explorer", ["wine", "explorer", f"/desktop={self.DESKTOP_NAME},{width}x{height}",
-                                                  windows_path])
-        self.programs.append(process)
-        window = wait_until(lambda: self.desktop.search_windows(name=f"{self.DESKTOP_NAME} - Wine desktop"),
-                            scaled(30), "Wine's desktop window")[0]
-        return windows_path, wait_until(lambda: (g := self.desktop.geometry(window)) and g.viewable and g,
-                                        scaled(5), "Wine's desktop window on screen")
-
-    def text_pixels(self, area):
-        """The black text pixels in the middle band of Wine's desktop window, where
-        the affirmation shows."""
-        band = area.height // 4
-        return sum(1 for _x, _y, rgb in self.desktop.screenshot().pixels(
-            area.left, area.top + band, area.width, 2 * band) if is_text(rgb))
-
     def test_left_click_stops_and_starts_and_exit_stores_the_settings(self):
         # A long display and the shortest pause: a stopped cycle is one whose next
         # affirmation does not come after the pause.
         self.desktop.write_settings({"Anzeige": 20000, "AnzeigeIntervall": 5})
-        windows_path, area = self.start_in_wine_desktop()
+        windows_path = self.desktop.windows_path(self.exe)
+        area = self.start_in_wine_desktop(windows_path)
         wait_until(lambda: self.text_pixels(area) > 200, scaled(FIRST_AFFIRMATION_DEADLINE),
                    "the first affirmation in Wine's desktop")
-        # The tray's icons sit at the right end of the taskbar at the bottom.
-        icon_x, icon_y = area.left + area.width - 11, area.top + area.height - 10
+        icon_x, icon_y = self.tray_icon_point(area)
         emblem = self.desktop.screenshot().pixels(icon_x - 8, icon_y - 8, 16, 16)
         self.assertGreater(sum(1 for _x, _y, rgb in emblem if is_text(rgb)), 10,
                            "the tray icon shows no emblem")
@@ -230,21 +258,15 @@ class TrayTest(WineTestCase):
         wait_until(lambda: self.text_pixels(area) > 200, scaled(3), "the start to show an affirmation at once")
 
         # Right click: the tray menu; its last item, Exit, is one step up from none.
-        self.desktop.click(icon_x, icon_y, 3)
-        time.sleep(scaled(1))
-        self.save_picture(self.desktop.screenshot().crop(area.left + area.width - 260, area.top + area.height - 260,
-                                                         260, 260), "wine-tray-menu.png")
+        self.open_tray_menu(area, "wine-tray-menu.png")
         self.desktop.key("Up")
         self.desktop.key("Return")
-        values = wait_until(lambda: (v := self.desktop.registry_values(SETTINGS_KEY)) and len(v) >= STORED_VALUE_COUNT
-                            and v, scaled(10), "Exit to store the settings")
-        self.assertEqual(len(values), STORED_VALUE_COUNT, sorted(values))
+        values = self.wait_for_stored_settings()
         self.assertEqual(values["Anzeige"], ("REG_DWORD", "0x4e20"))
         self.assertEqual(values["FontName"][0], "REG_SZ")
         run = self.desktop.registry_values(RUN_KEY)
         self.assertEqual(run.get("Solvane"), ("REG_SZ", f'"{windows_path}" start'))
-        wait_until(lambda: not self.desktop.search_windows(name=f"{self.DESKTOP_NAME} - Wine desktop"),
-                   scaled(10), "Wine's desktop window to close once the program has ended")
+        self.wait_for_wine_desktop_to_close()
 
 
 class DialogTest(WineTestCase):
