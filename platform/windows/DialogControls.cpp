@@ -205,7 +205,7 @@ EditBinding::EditBinding(DialogHostWindow& host, HWND control, EditField& field)
 
 EditBinding::~EditBinding() { RemoveWindowSubclass(control_, subclass, EditSubclass); }
 
-LRESULT CALLBACK EditBinding::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK EditBinding::subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                        DWORD_PTR data) {
     auto* self = reinterpret_cast<EditBinding*>(data);
     switch (message) {

@@ -68,7 +68,7 @@ public:
 
 private:
     static LRESULT CALLBACK subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+                                     DWORD_PTR data);
     void userEdited();
     void afterUserAction();
     void showText();

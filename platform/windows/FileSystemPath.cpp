@@ -37,7 +37,7 @@ std::wstring fileSystemPath(const std::string& utf8Path) {
     if (startsWith(path, L"\\\\?\\") || startsWith(path, L"\\\\.\\")) return path;
     std::replace(path.begin(), path.end(), L'/', L'\\');
     if (path.size() < LongestClassicPath) return path;
-    const std::wstring full = fullPath(path);
+    std::wstring full = fullPath(path);
     if (startsWith(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
     if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
     return full;

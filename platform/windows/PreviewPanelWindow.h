@@ -18,7 +18,7 @@ public:
     explicit PreviewPanelWindow(const TfrmConfig& model) : model_(model) {}
 
 protected:
-    void paint(HDC dc, const RECT& client) override;
+    void paint(HDC target, const RECT& client) override;
 
 private:
     const TfrmConfig& model_;

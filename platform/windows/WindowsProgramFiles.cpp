@@ -103,7 +103,7 @@ bool writeAll(HANDLE file, const std::string& content) {
 std::string runningExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     // The path is cut to the buffer (and the buffer filled) when it is too small.
-    while (path.size() <= 32768 * 2) {
+    while (path.size() <= std::size_t{32768} * 2) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
