@@ -6,6 +6,7 @@
 #include "dialog/TfrmConfig.h"
 #include "display/TextLayers.h"
 #include "display/VisibleLine.h"
+#include "platform/windows/CaptionGlyphs.h"
 #include "platform/windows/DialogMetrics.h"
 #include "platform/windows/GdiFont.h"
 #include "platform/windows/WideText.h"
@@ -16,18 +17,6 @@ namespace {
 
 // The backdrop reaches a little beyond the panel on every side but the left.
 constexpr Rect BackdropBounds{0, -8, 449, 108};
-
-// Whether a line is written from right to left, by its first letter that has a
-// direction: a Hebrew sentence ends at the left with its full stop.
-bool startsRightToLeft(const std::wstring& text) {
-    for (const wchar_t letter : text) {
-        WORD type = 0;
-        if (!GetStringTypeW(CT_CTYPE2, &letter, 1, &type)) continue;
-        if (type == C2_RIGHTTOLEFT) return true;
-        if (type == C2_LEFTTORIGHT) return false;
-    }
-    return false;
-}
 
 // What of a caption can show from `left` onwards on a panel `width` pixels wide.
 std::wstring visibleCaption(const std::string& caption, int left, int width) {
