@@ -29,7 +29,6 @@ HintWindow::HintWindow(TfrmHint& model)
     setFocusPolicy(Qt::NoFocus);
     x11::setInstanceName(*this, WindowName);
     x11::setWindowName(*this, WindowName);
-    composited_ = x11::compositorRunning();
     const QByteArray tracePath = qgetenv("SOLVANE_TRACE_SHOWINGS");
     if (!tracePath.isEmpty()) trace_.reset(std::fopen(tracePath.constData(), "a"));
     model_.notifier.setListener([this] { queueRefresh(); });
@@ -46,12 +45,13 @@ void HintWindow::show() {
     }
     // The showing was drawn when it was composed; draw it again only if the model has
     // changed since, or the compositing manager has come or gone.
-    const bool composited = x11::compositorRunning();
+    const bool composited = compositor_.compositorRunning();
     if (composited != composited_ || refreshQueued_) {
         composited_ = composited;
         refresh();
     }
     if (shapePending_) applyShape();
+    if (appearing) inputOverlay_.expect(winId());
     QWidget::show();
     QWidget::raise();
 }

@@ -6,6 +6,7 @@
 
 #include "platform/WindowSystem.h"
 #include "platform/qt/HintPainter.h"
+#include "platform/qt/X11CompositorWatch.h"
 #include "platform/qt/X11InputOverlay.h"
 
 namespace solvane::qt {
@@ -41,7 +42,9 @@ private:
     void trace(const char* what);
 
     TfrmHint& model_;
-    // Without a compositing manager a transparent window is shaped to its glyphs.
+    // Without a compositing manager a transparent window is shaped to its glyphs. The
+    // manager is first looked for when the window is about to show.
+    x11::CompositorWatch compositor_;
     bool composited_ = true;
     bool refreshQueued_ = false;
     // The layers' glyphs, drawn for the shape, while the window is shaped to them.

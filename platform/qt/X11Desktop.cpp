@@ -63,12 +63,9 @@ Display* display() {
     return app ? app->display() : nullptr;
 }
 
-bool compositorRunning() {
-    Display* connection = display();
-    if (!connection) return true;
-    const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(connection));
-    const Atom atom = XInternAtom(connection, selection.c_str(), False);
-    return XGetSelectionOwner(connection, atom) != None;
+xcb_connection_t* connection() {
+    auto* app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return app ? app->connection() : nullptr;
 }
 
 void setInstanceName(QWidget& window, const char* instanceName) {

@@ -4,15 +4,14 @@
 
 class QWidget;
 typedef struct _XDisplay Display;  // NOLINT(bugprone-reserved-identifier): Xlib's connection type
+struct xcb_connection_t;
 
 namespace solvane::qt::x11 {
 
 // Qt's own connection to the X server; null when the program does not run on X11.
 Display* display();
-
-// Whether a compositing manager runs on the X screen: it owns the selection
-// _NET_WM_CM_S<screen>. Outside X11 the platform composites, so the answer is yes.
-bool compositorRunning();
+// The same connection as XCB sees it; null when the program does not run on X11.
+xcb_connection_t* connection();
 
 // Gives a top-level widget its own X11 instance name (WM_CLASS res_name), with the
 // application's class, so that tools can tell the program's windows apart.

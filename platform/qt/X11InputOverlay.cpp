@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 #include <QCoreApplication>
+#include <cstdlib>
 #include <string>
 
 #include "platform/qt/X11Desktop.h"
@@ -27,6 +28,7 @@ InputOverlay::~InputOverlay() {
     // The connection goes with the application; so do the windows made on it.
     if (!display()) return;
     stopFollowing();
+    dropParentQuestion();
     if (overlay_) XDestroyWindow(display(), overlay_);
     XFlush(display());
 }
@@ -71,20 +73,45 @@ void InputOverlay::remove() {
     XFlush(display());
 }
 
-unsigned long InputOverlay::topLevelOf(unsigned long window) const {
-    Display* connection = display();
-    const Window root = DefaultRootWindow(connection);
+void InputOverlay::expect(WId window) {
+    const auto native = static_cast<unsigned long>(window);
+    if (native == expected_) return;
+    expected_ = native;
+    expectedParent_ = 0;
+}
+
+unsigned long InputOverlay::topLevelOf(unsigned long window) {
+    const Window root = DefaultRootWindow(display());
     Window current = window;
     for (;;) {
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned int count = 0;
-        if (!XQueryTree(connection, current, &rootReturn, &parent, &children, &count)) return 0;
-        if (children) XFree(children);
+        const Window parent = parentOf(current);
         if (parent == root || parent == 0) return current;
         current = parent;
     }
+}
+
+unsigned long InputOverlay::parentOf(unsigned long window) {
+    if (window == expected_ && expectedParent_ != 0) return expectedParent_;
+    if (window != askedAbout_) askForParentOf(window);
+    xcb_query_tree_cookie_t cookie{parentQuestion_};
+    askedAbout_ = 0;
+    xcb_query_tree_reply_t* reply = xcb_query_tree_reply(connection(), cookie, nullptr);
+    const unsigned long parent = reply ? reply->parent : 0;
+    std::free(reply);
+    return parent;
+}
+
+void InputOverlay::askForParentOf(unsigned long window) {
+    dropParentQuestion();
+    askedAbout_ = window;
+    parentQuestion_ = xcb_query_tree(connection(), static_cast<xcb_window_t>(window)).sequence;
+    xcb_flush(connection());
+}
+
+void InputOverlay::dropParentQuestion() {
+    if (askedAbout_ == 0) return;
+    xcb_discard_reply(connection(), parentQuestion_);
+    askedAbout_ = 0;
 }
 
 void InputOverlay::follow(unsigned long topLevel, unsigned long window) {
@@ -119,7 +146,7 @@ void InputOverlay::stackAboveTopLevel() {
 }
 
 bool InputOverlay::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (eventType != "xcb_generic_event_t" || !overlay_) return false;
+    if (eventType != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & 0x7f) {
     case XCB_BUTTON_PRESS: {
@@ -142,7 +169,23 @@ bool InputOverlay::nativeEventFilter(const QByteArray& eventType, void* message,
     }
     case XCB_REPARENT_NOTIFY: {
         const auto* reparented = static_cast<const xcb_reparent_notify_event_t*>(message);
-        if (watchingTopLevel_ && reparented->window == window_) stopFollowing();
+        if (reparented->window == expected_) {
+            expectedParent_ = reparented->parent;
+            // A frame: whether it is the top level or lies within one is asked now,
+            // so that the answer is in by the time the window is painted and covered.
+            if (expectedParent_ != DefaultRootWindow(display())) askForParentOf(expectedParent_);
+        }
+        if (reparented->window == window_ && (watchingTopLevel_ || mapped_)) {
+            // Framed (or unframed) after it was covered: the overlay goes above the new
+            // top level at once.
+            const unsigned long window = window_;
+            stopFollowing();
+            if (mapped_) {
+                follow(topLevelOf(window), window);
+                stackAboveTopLevel();
+                XFlush(display());
+            }
+        }
         return false;
     }
     case XCB_DESTROY_NOTIFY: {

@@ -26,11 +26,20 @@ public:
     void cover(const QRect& bounds, WId window);
     // Takes the overlay off the screen.
     void remove();
+    // Names the window that will be covered, before it is shown. From then on the
+    // overlay keeps track of the parent the window manager gives it, from the notices
+    // X sends the window anyway, and asks for that parent's own parent right away:
+    // when the window is covered, the frame around it is known without waiting for
+    // the server.
+    void expect(WId window);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    unsigned long topLevelOf(unsigned long window) const;
+    unsigned long topLevelOf(unsigned long window);
+    unsigned long parentOf(unsigned long window);
+    void askForParentOf(unsigned long window);
+    void dropParentQuestion();
     void follow(unsigned long topLevel, unsigned long window);
     void stopFollowing();
     void stackAboveTopLevel();
@@ -45,6 +54,13 @@ private:
     // The covered window whose top level topLevel_ is.
     unsigned long window_ = 0;
     bool watchingTopLevel_ = false;
+    // The window named by expect(), and its parent as last told; 0 while not known.
+    unsigned long expected_ = 0;
+    unsigned long expectedParent_ = 0;
+    // The question sent about a window's parent, answered or not: the window asked
+    // about and the request's sequence number.
+    unsigned long askedAbout_ = 0;
+    unsigned int parentQuestion_ = 0;
     bool mapped_ = false;
 };
 

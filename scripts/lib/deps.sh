@@ -9,7 +9,7 @@ SOLVANE_BUILD_PACKAGES=(
   qt6-base-dev libgl-dev
   libgtest-dev googletest
   libjpeg62-turbo-dev
-  libx11-dev libxss-dev
+  libx11-dev libxss-dev libxcb-xfixes0-dev
   libsm-dev libice-dev
 )
 

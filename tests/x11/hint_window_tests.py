@@ -1,5 +1,6 @@
 """What the affirmation window costs on a real X display: a showing like the
-last one sends X no new shape, and a pasted book of an affirmation shows cut to
+last one sends X no new shape, a compositing manager that comes or goes changes
+the shape at the next showing, and a pasted book of an affirmation shows cut to
 the monitor in bounded memory, without the memory watchdog restarting the
 program, and "solvane shutdown" still ends it at once.
 
@@ -10,6 +11,8 @@ sends the window's shape to X.
 Environment as for x11_tests.py; screenshots go to SOLVANE_SHOT_DIR.
 """
 
+import ctypes
+import ctypes.util
 import os
 import signal
 import time
@@ -93,6 +96,66 @@ class ShapeTest(TracedTestCase):
         wait_until(lambda: self.count("hide") >= 4, scaled(10), "four showings of the run")
         print(f"{self.count('painted')} showings, {self.count('shape')} shapes sent")
         self.assertEqual(self.count("shape"), 1, "the same text in the same font was shaped again")
+
+
+class SelectionOwner:
+    """Owns an X selection from a connection of its own, as a compositing manager
+    owns _NET_WM_CM_S<screen>; closing the connection gives it up."""
+
+    def __init__(self, display, name):
+        x = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        x.XOpenDisplay.restype = ctypes.c_void_p
+        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x.XDefaultRootWindow.restype = ctypes.c_ulong
+        x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x.XCreateSimpleWindow.restype = ctypes.c_ulong
+        x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
+            [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
+        x.XInternAtom.restype = ctypes.c_ulong
+        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x.XSetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong]
+        x.XGetSelectionOwner.restype = ctypes.c_ulong
+        x.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.x = x
+        self.connection = x.XOpenDisplay(display.encode())
+        if not self.connection:
+            raise AssertionError(f"cannot open display {display}")
+        window = x.XCreateSimpleWindow(self.connection, x.XDefaultRootWindow(self.connection), 0, 0, 1, 1, 0, 0, 0)
+        selection = x.XInternAtom(self.connection, name.encode(), 0)
+        x.XSetSelectionOwner(self.connection, selection, window, 0)
+        if x.XGetSelectionOwner(self.connection, selection) != window:
+            raise AssertionError(f"could not take the selection {name}")
+
+    def close(self):
+        if self.connection:
+            self.x.XCloseDisplay(self.connection)
+            self.connection = None
+
+
+class CompositorTest(TracedTestCase):
+    """Without a compositing manager the transparent window is shaped to its
+    glyphs; with one it is not. The program learns of a manager that starts or
+    ends while it runs, and the next showing follows."""
+
+    def test_a_compositing_manager_that_comes_and_goes_changes_the_shape(self):
+        # A run of showings with only the gap between them.
+        process = self.start_traced({
+            "Anzeige": 300, "MultipleAffirmationen": 1, "MultipleAffirmationenAnzahl": "9999",
+        })
+        self.wait_for_hint(process, scaled(FIRST_AFFIRMATION_DEADLINE))
+        wait_until(lambda: self.count("hide") >= 2, scaled(5), "two showings")
+        self.assertEqual(self.count("shape"), 1, "not shaped to the glyphs without a compositing manager")
+
+        manager = SelectionOwner(self.desktop.env["DISPLAY"], "_NET_WM_CM_S0")
+        self.addCleanup(manager.close)
+        wait_until(lambda: self.count("shape") >= 2, scaled(5), "the shape taken off for the compositing manager")
+        shows = self.count("show")
+        wait_until(lambda: self.count("show") >= shows + 2, scaled(5), "two showings with the manager")
+        self.assertEqual(self.count("shape"), 2, "the shape changed again while the manager ran")
+
+        manager.close()
+        wait_until(lambda: self.count("shape") >= 3, scaled(5), "the window shaped again after the manager ended")
 
 
 class LongAffirmationTest(TracedTestCase):
