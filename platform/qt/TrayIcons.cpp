@@ -1,9 +1,12 @@
 #include "platform/qt/TrayIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QtMath>
+#include <algorithm>
+#include <map>
 
 namespace solvane::qt {
 namespace {
@@ -65,12 +68,42 @@ QPixmap drawIcon(platform::TrayImage image, int size) {
     return pixmap;
 }
 
+// Draws an image at a size the first time it is asked for: the tray host wants one or
+// two of the sizes, and drawing all of them for the three images at start cost more
+// than the rest of the tray icon (the largest strokes even start Qt's painting threads).
+class TrayIconEngine : public QIconEngine {
+public:
+    explicit TrayIconEngine(platform::TrayImage image) : image_(image) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        auto drawn = drawn_.find(side);
+        if (drawn == drawn_.end()) drawn = drawn_.emplace(side, drawIcon(image_, side)).first;
+        return drawn->second;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const int side = std::min(rect.width(), rect.height());
+        if (side <= 0) return;
+        const QPoint corner(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        painter->drawPixmap(corner, pixmap(QSize(side, side), mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : IconSizes) sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new TrayIconEngine(*this); }
+
+private:
+    platform::TrayImage image_;
+    std::map<int, QPixmap> drawn_;
+};
+
 }  // namespace
 
-QIcon trayIcon(platform::TrayImage image) {
-    QIcon icon;
-    for (int size : IconSizes) icon.addPixmap(drawIcon(image, size));
-    return icon;
-}
+QIcon trayIcon(platform::TrayImage image) { return QIcon(new TrayIconEngine(image)); }
 
 }  // namespace solvane::qt

@@ -5,7 +5,7 @@
 
 namespace solvane::qt {
 
-// The tray icon's images, drawn at the sizes tray hosts ask for: a black-and-white
+// The tray icon's images, each size drawn when a tray host first asks for it: a black-and-white
 // rising sun on a clear ground while running; the same sun crossed out by a red
 // prohibition sign while stopped; a clear image for none.
 QIcon trayIcon(platform::TrayImage image);

@@ -75,7 +75,9 @@ TEST_P(TrayIconSize, RunningReadsOnDarkPanelsAsOnLightOnes) {
     EXPECT_GT(onDark * 10, onLight * 8) << "light panel " << onLight << ", dark panel " << onDark;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TrayIconSize, ::testing::Values(16, 22, 24, 32, 48));
+// The usual panel sizes, an odd one, and a HiDPI panel's, which is drawn at its own size
+// rather than a smaller image's.
+INSTANTIATE_TEST_SUITE_P(Sizes, TrayIconSize, ::testing::Values(16, 20, 22, 24, 32, 48, 64));
 
 }  // namespace
 }  // namespace solvane::qt
