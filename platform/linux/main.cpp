@@ -1,6 +1,6 @@
-// The solvane executable on Linux: checks that the X display can be reached, sets up
-// the Qt application and hands the Linux services to the program's entry. A start that
-// creates no window runs without a display.
+// The solvane executable on Linux: sets up the Qt application, says plainly when the X
+// display cannot be reached, and hands the Linux services to the program's entry. A
+// start that creates no window runs without a display.
 #include <QApplication>
 #include <QByteArray>
 #include <QStringList>
@@ -34,7 +34,7 @@ bool willUseX11() {
     return platform.startsWith("xcb");
 }
 
-// Qt ends the process with abort() when it cannot open the display; say why and exit instead.
+// Whether the X display can be opened; says why not when it cannot.
 bool displayReachable() {
     if (!willUseX11()) return true;
     Display* display = XOpenDisplay(nullptr);
@@ -62,6 +62,9 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
         startupWarnings += QStringLiteral("solvane: ") + message + QLatin1Char('\n');
         return;
     }
+    // Qt gives up when it cannot open the display. Only then is the display tried on its
+    // own, to say why in a line; trying it before every start cost a connection of its own.
+    if (willUseX11() && !displayReachable()) std::_Exit(NoDisplayExitCode);
     std::fprintf(stderr, "%ssolvane: %s\n", startupWarnings.toLocal8Bit().constData(),
                  message.toLocal8Bit().constData());
     std::_Exit(NoDisplayExitCode);
@@ -97,7 +100,6 @@ int main(int argc, char* argv[]) {
     // script as well: it creates no window, so it neither needs nor touches a display.
     const bool needsDisplay = createsWindows(wordsAsPassed(argc, argv));
     preferX11OnWayland();
-    if (needsDisplay && !displayReachable()) return NoDisplayExitCode;
 
     QCoreApplication::setOrganizationName(QStringLiteral("Marwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Solvane"));

@@ -358,6 +358,12 @@ class InstancesTest(SolvaneTestCase):
         self.assertEqual(start.returncode, 2, start.stderr)
         self.assertIn("no X display", start.stderr)
         self.assertIsNone(running.poll(), "a start that could not open the display ended the running instance")
+        # A display named but not there is named in the message.
+        gone = subprocess.run([self.binary], env=dict(no_display, DISPLAY=":987"), stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True, timeout=scaled(10))
+        self.assertEqual(gone.returncode, 2, gone.stderr)
+        self.assertIn('cannot open the X display ":987"', gone.stderr)
+        self.assertIsNone(running.poll(), "a start that could not open the display ended the running instance")
 
         shutdown = solvane_without_display("shutdown")
         self.assertEqual(shutdown.returncode, 0, shutdown.stderr)
