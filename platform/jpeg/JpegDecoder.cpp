@@ -1,11 +1,10 @@
 #include "platform/jpeg/JpegDecoder.h"
 
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h uses FILE without declaring it
 #include <limits>
 #include <new>
 
-#include <jpeglib.h>
+#include "platform/jpeg/LibJpeg.h"
 
 namespace solvane::jpeg {
 namespace {
@@ -16,6 +15,7 @@ namespace {
 // trivially destructible locals, so the jump skips no destructor, and they
 // return straight away after it, so no local is read after being clobbered.
 struct Session {
+    const LibJpeg* lib;
     jpeg_decompress_struct cinfo;
     jpeg_error_mgr errors;
     jpeg_progress_mgr progress;
@@ -43,7 +43,7 @@ void limitScans(j_common_ptr cinfo) {
 }
 
 void prepare(Session& session) {
-    session.cinfo.err = jpeg_std_error(&session.errors);
+    session.cinfo.err = session.lib->std_error(&session.errors);
     session.errors.error_exit = escapeOnError;
     session.errors.emit_message = escapeOnWarning;
     session.errors.output_message = dropMessage;
@@ -55,10 +55,10 @@ void prepare(Session& session) {
 // RGB, except for four-channel pictures, which libjpeg only gives out as CMYK.
 bool readHeader(Session& session, const std::uint8_t* data, unsigned long size) {
     if (setjmp(session.escape) != 0) return false;
-    jpeg_create_decompress(&session.cinfo);
+    session.lib->CreateDecompress(&session.cinfo, JPEG_LIB_VERSION, sizeof(session.cinfo));
     session.cinfo.progress = &session.progress;
-    jpeg_mem_src(&session.cinfo, data, size);
-    if (jpeg_read_header(&session.cinfo, TRUE) != JPEG_HEADER_OK) return false;
+    session.lib->mem_src(&session.cinfo, data, size);
+    if (session.lib->read_header(&session.cinfo, TRUE) != JPEG_HEADER_OK) return false;
     const J_COLOR_SPACE source = session.cinfo.jpeg_color_space;
     session.cinfo.out_color_space = source == JCS_CMYK || source == JCS_YCCK ? JCS_CMYK : JCS_RGB;
     return true;
@@ -83,17 +83,17 @@ bool readPixels(Session& session, std::uint8_t* rgb, std::uint8_t* cmykRow) {
     jpeg_decompress_struct& cinfo = session.cinfo;
     const unsigned width = cinfo.image_width;
     const unsigned height = cinfo.image_height;
-    jpeg_start_decompress(&cinfo);
+    session.lib->start_decompress(&cinfo);
     const bool cmyk = cinfo.out_color_space == JCS_CMYK;
     if (cinfo.output_width != width || cinfo.output_height != height || cinfo.output_components != (cmyk ? 4 : 3))
         return false;
     while (cinfo.output_scanline < height) {
         std::uint8_t* row = rgb + std::size_t{cinfo.output_scanline} * width * 3;
         JSAMPROW target = cmyk ? cmykRow : row;
-        if (jpeg_read_scanlines(&cinfo, &target, 1) != 1) return false;
+        if (session.lib->read_scanlines(&cinfo, &target, 1) != 1) return false;
         if (cmyk) cmykRowToRgb(cmykRow, row, width, cinfo.saw_Adobe_marker);
     }
-    jpeg_finish_decompress(&cinfo);
+    session.lib->finish_decompress(&cinfo);
     return true;
 }
 
@@ -102,7 +102,7 @@ bool readPixels(Session& session, std::uint8_t* rgb, std::uint8_t* cmykRow) {
 class SessionGuard {
 public:
     explicit SessionGuard(Session& session) : session_(session) {}
-    ~SessionGuard() { jpeg_destroy_decompress(&session_.cinfo); }
+    ~SessionGuard() { session_.lib->destroy_decompress(&session_.cinfo); }
     SessionGuard(const SessionGuard&) = delete;
     SessionGuard& operator=(const SessionGuard&) = delete;
 
@@ -115,7 +115,10 @@ private:
 std::optional<DecodedImage> decodeJpeg(const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size == 0 || size > std::numeric_limits<unsigned long>::max()) return std::nullopt;
 
+    const LibJpeg* lib = libJpeg();
+    if (lib == nullptr) return std::nullopt;
     Session session{};
+    session.lib = lib;
     prepare(session);
     SessionGuard guard(session);
     if (!readHeader(session, data, static_cast<unsigned long>(size))) return std::nullopt;

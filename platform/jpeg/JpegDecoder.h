@@ -27,7 +27,7 @@ inline constexpr int kMaxJpegScans = 100;
 // all come out as RGB. Gives nothing, and never ends the program, for input that
 // is empty, not a JPEG, truncated or corrupt (libjpeg's warnings about corrupt
 // data count as failure), larger than kMaxJpegDimension on a side, or made of
-// more than kMaxJpegScans scans.
+// more than kMaxJpegScans scans; also when libjpeg cannot be opened.
 std::optional<DecodedImage> decodeJpeg(const std::uint8_t* data, std::size_t size);
 
 }  // namespace solvane::jpeg

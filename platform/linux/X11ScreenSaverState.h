@@ -4,8 +4,9 @@
 namespace solvane::linuxos {
 
 // The X server's screen-saver state, through the MIT-SCREEN-SAVER extension on a
-// connection of its own to $DISPLAY. The connection is opened at the first query and
-// kept; when there is no display or no extension, every answer is nothing.
+// connection of its own to $DISPLAY. The connection and the extension's library
+// (libXss) are opened at the first query and kept; when there is no display, no
+// extension or no libXss, every answer is nothing.
 class X11ScreenSaverState {
 public:
     X11ScreenSaverState();
