@@ -1,6 +1,7 @@
 #include "platform/linux/X11ScreenSaverState.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/scrnsaver.h>
@@ -16,6 +17,7 @@ Display* asDisplay(void* display) { return static_cast<Display*>(display); }
 // The extension's client library (libXss), opened at the first query.
 struct LibXss {
     decltype(&XScreenSaverQueryExtension) queryExtension = nullptr;
+    decltype(&XScreenSaverSelectInput) selectInput = nullptr;
     decltype(&XScreenSaverAllocInfo) allocInfo = nullptr;
     decltype(&XScreenSaverQueryInfo) queryInfo = nullptr;
 };
@@ -26,6 +28,7 @@ const LibXss* libXss() {
         static const SharedLibrary library("libXss.so.1");
         static LibXss loaded;
         const bool complete = library.resolve(loaded.queryExtension, "XScreenSaverQueryExtension") &&
+                              library.resolve(loaded.selectInput, "XScreenSaverSelectInput") &&
                               library.resolve(loaded.allocInfo, "XScreenSaverAllocInfo") &&
                               library.resolve(loaded.queryInfo, "XScreenSaverQueryInfo");
         return complete ? &loaded : nullptr;
@@ -50,14 +53,16 @@ bool X11ScreenSaverState::connect() {
     if (!name || !*name) return false;
     display_ = XOpenDisplay(name);
     if (!display_) return false;
-    int eventBase = 0;
     int errorBase = 0;
-    hasExtension_ = xss->queryExtension(asDisplay(display_), &eventBase, &errorBase) != 0;
+    hasExtension_ = xss->queryExtension(asDisplay(display_), &eventBase_, &errorBase) != 0;
+    // From now on the server tells this connection of every change; the first query
+    // goes after this request, so no change falls between the two.
+    if (hasExtension_)
+        xss->selectInput(asDisplay(display_), DefaultRootWindow(asDisplay(display_)), ScreenSaverNotifyMask);
     return hasExtension_;
 }
 
-std::optional<bool> X11ScreenSaverState::isOn() {
-    if (!connect()) return std::nullopt;
+std::optional<bool> X11ScreenSaverState::ask() {
     const LibXss* xss = libXss();
     Display* display = asDisplay(display_);
     XScreenSaverInfo* info = xss->allocInfo();
@@ -66,6 +71,29 @@ std::optional<bool> X11ScreenSaverState::isOn() {
     if (xss->queryInfo(display, DefaultRootWindow(display), info) != 0) on = info->state == ScreenSaverOn;
     XFree(info);
     return on;
+}
+
+void X11ScreenSaverState::readNotices() {
+    Display* display = asDisplay(display_);
+    // XPending reads what has arrived without waiting for the server. The notices come
+    // in the order of the changes, after whatever the first query answered.
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != eventBase_ + ScreenSaverNotify) continue;
+        XScreenSaverNotifyEvent notice;
+        std::memcpy(&notice, &event, sizeof notice);
+        // "Cycle" is a screen saver that is on and moves to its next picture.
+        on_ = notice.state != ScreenSaverOff;
+    }
+}
+
+std::optional<bool> X11ScreenSaverState::isOn() {
+    if (!connect()) return std::nullopt;
+    if (!on_) on_ = ask();
+    if (!on_) return std::nullopt;
+    readNotices();
+    return on_;
 }
 
 }  // namespace solvane::linuxos
