@@ -22,17 +22,19 @@ struct LibXss {
     decltype(&XScreenSaverQueryInfo) queryInfo = nullptr;
 };
 
+const LibXss* loadLibXss() {
+    static const SharedLibrary library("libXss.so.1");
+    static LibXss functions;
+    const bool complete = library.resolve(functions.queryExtension, "XScreenSaverQueryExtension") &&
+                          library.resolve(functions.selectInput, "XScreenSaverSelectInput") &&
+                          library.resolve(functions.allocInfo, "XScreenSaverAllocInfo") &&
+                          library.resolve(functions.queryInfo, "XScreenSaverQueryInfo");
+    return complete ? &functions : nullptr;
+}
+
 // The functions, or null when libXss cannot be opened or lacks one of them.
 const LibXss* libXss() {
-    static const LibXss* const functions = []() -> const LibXss* {
-        static const SharedLibrary library("libXss.so.1");
-        static LibXss loaded;
-        const bool complete = library.resolve(loaded.queryExtension, "XScreenSaverQueryExtension") &&
-                              library.resolve(loaded.selectInput, "XScreenSaverSelectInput") &&
-                              library.resolve(loaded.allocInfo, "XScreenSaverAllocInfo") &&
-                              library.resolve(loaded.queryInfo, "XScreenSaverQueryInfo");
-        return complete ? &loaded : nullptr;
-    }();
+    static const LibXss* const functions = loadLibXss();
     return functions;
 }
 
