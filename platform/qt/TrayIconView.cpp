@@ -15,7 +15,6 @@ TrayIconView::TrayIconView(TfrmSlv17k30Main& main)
     : main_(main),
       images_{trayIcon(platform::TrayImage::None), trayIcon(platform::TrayImage::Running),
               trayIcon(platform::TrayImage::Stopped)},
-      hostRendersMarkup_(!statusNotifierHostPresent()),
       sessionEnd_([&main] { main.queryEndSession(); }) {
     // No context menu on the icon itself: the main window opens its menu on a right click.
     connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -82,7 +81,14 @@ void TrayIconView::queueMenuRefresh() {
 
 void TrayIconView::apply(platform::TrayImage image, const std::string& toolTip) {
     icon_.setIcon(images_[static_cast<std::size_t>(image)]);
-    icon_.setToolTip(trayToolTip(toQString(toolTip), hostRendersMarkup_));
+    // The icon enters the tray with no tool tip yet, so asking the session bus about the
+    // tray host waits until there is text to show: it then no longer delays the icon.
+    if (toolTip.empty()) {
+        icon_.setToolTip(QString());
+        return;
+    }
+    if (!hostRendersMarkup_) hostRendersMarkup_ = !statusNotifierHostPresent();
+    icon_.setToolTip(trayToolTip(toQString(toolTip), *hostRendersMarkup_));
 }
 
 void TrayIconView::add(platform::TrayImage image, const std::string& toolTip) {

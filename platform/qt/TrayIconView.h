@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "platform/WindowSystem.h"
@@ -53,7 +54,8 @@ private:
     MenuDirectionStyle menuStyle_;
     QMenu menu_;
     std::vector<std::pair<MenuItem*, QAction*>> items_;
-    bool hostRendersMarkup_ = true;
+    // Whether the tray host reads the tool tip as markup; asked for the first tool tip.
+    std::optional<bool> hostRendersMarkup_;
     bool menuRefreshQueued_ = false;
     // Buttons whose release is awaited before their click is reported.
     Qt::MouseButtons awaitedReleases_;

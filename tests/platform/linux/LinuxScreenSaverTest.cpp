@@ -15,6 +15,7 @@
 
 #include "EventLoopHelpers.h"
 #include "TempXdgEnvironment.h"
+#include "support/ChildProcess.h"
 
 // Last: Xlib defines macros (None, Bool, Type...) that break Qt headers after it.
 #include <X11/Xlib.h>
@@ -50,34 +51,11 @@ public:
     }
 };
 
-// A child process that is ended with the object.
-struct ChildProcess : QProcess {
-    ~ChildProcess() override {
-        kill();
-        waitForFinished();
-    }
-};
-
-// Starts a program that prints one line once it is ready (an address, a display number).
-QString startAndReadLine(QProcess& process, const QString& program, const QStringList& arguments) {
-    const QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty()) return {};
-    process.start(path, arguments);
-    if (!process.waitForStarted(5000)) return {};
-    while (!process.canReadLine()) {
-        if (!process.waitForReadyRead(10000)) return {};
-    }
-    return QString::fromUtf8(process.readLine()).trimmed();
-}
-
 class LinuxScreenSaverBusTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::application();
         xdg.environment().set("DISPLAY", QString());  // no X answer behind the bus
-        address = startAndReadLine(
-            daemon, QStringLiteral("dbus-daemon"),
-            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (address.isEmpty()) GTEST_SKIP() << "dbus-daemon is not available";
         thread.start();
     }
@@ -116,8 +94,8 @@ protected:
     }
 
     testing::TempXdgEnvironment xdg;
-    ChildProcess daemon;
-    QString address;
+    solvane::testing::PrivateSessionBus bus;
+    const QString& address = bus.address;
     QThread thread;
     QStringList connections;
     std::vector<std::unique_ptr<FakeScreenSaverService>> services;
@@ -170,8 +148,8 @@ TEST_F(LinuxScreenSaverBusTest, ASilentOrStrangeServiceIsPassedOverWithinTheTime
 
 TEST(LinuxScreenSaverX11Test, WithoutABusTheXServersScreenSaverStateCounts) {
     testing::TempXdgEnvironment xdg;
-    ChildProcess server;
-    const QString display = startAndReadLine(
+    solvane::testing::ChildProcess server;
+    const QString display = solvane::testing::startAndReadLine(
         server, QStringLiteral("Xvfb"),
         {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (display.isEmpty()) GTEST_SKIP() << "Xvfb is not available";
