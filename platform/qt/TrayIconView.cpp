@@ -87,7 +87,7 @@ void TrayIconView::apply(platform::TrayImage image, const std::string& toolTip) 
         icon_.setToolTip(QString());
         return;
     }
-    if (!hostRendersMarkup_) hostRendersMarkup_ = !statusNotifierHostPresent();
+    if (!hostRendersMarkup_.has_value()) hostRendersMarkup_ = !statusNotifierHostPresent();
     icon_.setToolTip(trayToolTip(toQString(toolTip), *hostRendersMarkup_));
 }
 

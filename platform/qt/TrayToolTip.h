@@ -9,6 +9,7 @@ namespace solvane::qt {
 // through it, and the tool tip's title is shown as plain text; otherwise Qt embeds
 // the icon in an XEmbed tray and shows the tool tip as a label that reads markup.
 bool statusNotifierHostPresent();
+// The same question on the given bus.
 bool statusNotifierHostPresent(const QDBusConnection& bus);
 
 // The tool tip to hand to Qt so that the text shows exactly as written.
