@@ -48,9 +48,9 @@ is taken when the X server reports the change in the tray host's windows that
 shows the icon: beside the others and polled every 10 ms, that figure is too
 coarse to compare a few milliseconds, and polling every millisecond instead
 costs the X server CPU time that the tray host needs for the docking (on two
-cores it delayed the icon of a program still busy starting by about 1 ms). The difference of their
-medians is printed with its 95 % bootstrap interval: how far these starts can
-tell the two programs apart.
+cores it delayed the icon of a program still busy starting by about 1 ms).
+The difference of their medians is printed with its 95 % bootstrap interval:
+how far these starts can tell the two programs apart.
 Then the ratios of Solvane to the floor, and the goals read off the run (start
 -> tray icon from the starts alone when there were any).
 The machine's load average is printed with each pass: on a shared or busy
