@@ -51,7 +51,10 @@ void HintWindow::show() {
         refresh();
     }
     if (shapePending_) applyShape();
-    if (appearing) inputOverlay_.expect(winId());
+    if (appearing) {
+        inputOverlay_.expect(winId());
+        notices_.watch(winId());
+    }
     QWidget::show();
     QWidget::raise();
 }

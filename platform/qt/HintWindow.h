@@ -8,6 +8,7 @@
 #include "platform/qt/HintPainter.h"
 #include "platform/qt/X11CompositorWatch.h"
 #include "platform/qt/X11InputOverlay.h"
+#include "platform/qt/X11WindowNoticeFilter.h"
 
 namespace solvane::qt {
 
@@ -59,6 +60,9 @@ private:
     // screen, when the window manager has placed it.
     x11::InputOverlay inputOverlay_;
     bool paintedSinceShow_ = false;
+    // Keeps Qt from asking the server about the window's state and the pointer's
+    // crossings at every showing.
+    x11::WindowNoticeFilter notices_;
     // SOLVANE_TRACE_SHOWINGS names a file that gets a line for every step of every
     // showing, with the monotonic clock's time in nanoseconds: "start" when the
     // showing starts, before it is composed; "show" when the window is asked to
